@@ -1,0 +1,149 @@
+#include "ui/control.h"
+
+#include <commctrl.h>
+
+#include "ui/handles.h"
+#include "ui/text.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+namespace {
+
+int Dpi(int which) {
+  WindowDc screen(nullptr);
+  const int dpi = ::GetDeviceCaps(screen.Get(), which);
+  return dpi > 0 ? dpi : 96;
+}
+
+}  // namespace
+
+int ScreenDpiX() {
+  static const int dpi = Dpi(LOGPIXELSX);
+  return dpi;
+}
+int ScreenDpiY() {
+  static const int dpi = Dpi(LOGPIXELSY);
+  return dpi;
+}
+int XToPixels(double twips) { return TwipsToPixels(twips, ScreenDpiX()); }
+int YToPixels(double twips) { return TwipsToPixels(twips, ScreenDpiY()); }
+double XToTwips(int pixels) { return PixelsToTwips(pixels, ScreenDpiX()); }
+double YToTwips(int pixels) { return PixelsToTwips(pixels, ScreenDpiY()); }
+
+HFONT DefaultUiFont() {
+  static const UniqueFont font = [] {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+      return UniqueFont(::CreateFontIndirectA(&metrics.lfMessageFont));
+    return UniqueFont();
+  }();
+  return font ? font.Get() : static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+}
+
+Control::~Control() {
+  // A wrapper may die before its window (a form's members go before the form's window):
+  // the window must not call back into it afterwards.
+  if (hwnd_ && ::IsWindow(hwnd_)) {
+    ::RemoveWindowSubclass(hwnd_, &Control::SubclassProc, 1);
+    if (FromHandle(hwnd_) == this) ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  }
+}
+
+Control* Control::FromHandle(HWND hwnd) {
+  return hwnd ? reinterpret_cast<Control*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA)) : nullptr;
+}
+
+HWND Control::CreateChild(HWND parent, const char* className, std::wstring_view text, DWORD style,
+                          DWORD exStyle, const Rect& r) {
+  hwnd_ = ::CreateWindowExA(exStyle, className, ToAnsi(text).c_str(), WS_CHILD | style, XToPixels(r.left),
+                            YToPixels(r.top), XToPixels(r.width), YToPixels(r.height), parent, nullptr,
+                            ::GetModuleHandleA(nullptr), this);
+  if (hwnd_) {
+    ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultUiFont()), FALSE);
+  }
+  return hwnd_;
+}
+
+void Control::Subclass() {
+  if (hwnd_) ::SetWindowSubclass(hwnd_, &Control::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+bool Control::Filter(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
+  if (msg == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &Control::SubclassProc, 1);
+  LRESULT result = 0;
+  try {
+    if (auto* self = reinterpret_cast<Control*>(ref); self && self->Filter(msg, wp, lp, result)) return result;
+  } catch (...) {
+    // Nothing may unwind into the platform's window procedure.
+  }
+  return ::DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+double Control::Left() const {
+  RECT r{};
+  ::GetWindowRect(hwnd_, &r);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+  return XToTwips(r.left);
+}
+double Control::Top() const {
+  RECT r{};
+  ::GetWindowRect(hwnd_, &r);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+  return YToTwips(r.top);
+}
+double Control::Width() const {
+  RECT r{};
+  ::GetWindowRect(hwnd_, &r);
+  return XToTwips(r.right - r.left);
+}
+double Control::Height() const {
+  RECT r{};
+  ::GetWindowRect(hwnd_, &r);
+  return YToTwips(r.bottom - r.top);
+}
+
+void Control::Move(double left, double top, double width, double height) {
+  const RECT want{XToPixels(left), YToPixels(top), XToPixels(left) + XToPixels(width),
+                  YToPixels(top) + YToPixels(height)};
+  RECT now{};
+  ::GetWindowRect(hwnd_, &now);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&now), 2);
+  // Moving a window is costly (the progress bar moves once per font): skip moves that
+  // change no pixel.
+  if (::EqualRect(&want, &now)) return;
+  ::SetWindowPos(hwnd_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool Control::Visible() const { return (::GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+void Control::SetVisible(bool visible) { ::ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+bool Control::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
+void Control::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+std::wstring Control::Text() const {
+  const int n = ::GetWindowTextLengthA(hwnd_);
+  std::string bytes(n + 1, '\0');
+  const int got = ::GetWindowTextA(hwnd_, bytes.data(), n + 1);
+  bytes.resize(got > 0 ? got : 0);
+  return FromAnsi(bytes);
+}
+
+void Control::SetText(std::wstring_view text) { ::SetWindowTextA(hwnd_, ToAnsi(text).c_str()); }
+
+void Control::Focus() { ::SetFocus(hwnd_); }
+
+EventArgs MouseArgs(WPARAM wp, LPARAM lp, int button) {
+  EventArgs a;
+  a.button = button;
+  a.shift = ((wp & MK_SHIFT) ? 1 : 0) | ((wp & MK_CONTROL) ? 2 : 0) | (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
+  a.x = XToTwips(static_cast<short>(LOWORD(lp)));
+  a.y = YToTwips(static_cast<short>(HIWORD(lp)));
+  return a;
+}
+
+}  // namespace ui

@@ -1,0 +1,126 @@
+#include "ui/controls.h"
+
+#include <imm.h>
+
+#include <cmath>
+
+#include "ui/text.h"
+
+namespace ui {
+
+void CommandButton::Create(HWND parent, const Rect& r, std::wstring_view caption) {
+  CreateChild(parent, "BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, r);
+}
+
+void CommandButton::Notify(unsigned code) {
+  if (code != BN_CLICKED) return;
+  EventArgs a;
+  Fire(Event::Click, a);
+}
+
+void CheckBox::Create(HWND parent, const Rect& r, std::wstring_view caption) {
+  CreateChild(parent, "BUTTON", caption, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, r);
+}
+
+bool CheckBox::Checked() const { return ::SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void CheckBox::SetChecked(bool checked) {
+  ::SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CheckBox::Notify(unsigned code) {
+  if (code != BN_CLICKED) return;
+  EventArgs a;
+  Fire(Event::Click, a);
+}
+
+void ListBox::Create(HWND parent, const Rect& r) {
+  CreateChild(parent, "LISTBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY,
+              WS_EX_CLIENTEDGE, r);
+}
+
+int ListBox::Count() const { return static_cast<int>(::SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+
+std::wstring ListBox::Item(int index) const {
+  const LRESULT n = ::SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
+  if (n == LB_ERR) return {};
+  std::string bytes(static_cast<size_t>(n) + 1, '\0');
+  const LRESULT got = ::SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(bytes.data()));
+  bytes.resize(got == LB_ERR ? 0 : static_cast<size_t>(got));
+  return FromAnsi(bytes);
+}
+
+void ListBox::AddItem(std::wstring_view text) {
+  ::SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToAnsi(text).c_str()));
+}
+
+void ListBox::RemoveItem(int index) { ::SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
+
+void ListBox::Clear() { ::SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+
+int ListBox::ListIndex() const { return static_cast<int>(::SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+
+void ListBox::SetListIndex(int index) { ::SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
+
+int ListBox::TopIndex() const { return static_cast<int>(::SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
+
+void ListBox::SetTopIndex(int index) { ::SendMessageA(hwnd_, LB_SETTOPINDEX, index, 0); }
+
+void ListBox::Notify(unsigned code) {
+  EventArgs a;
+  if (code == LBN_SELCHANGE) Fire(Event::Click, a);
+  if (code == LBN_DBLCLK) Fire(Event::DblClick, a);
+}
+
+void ComboBox::Create(HWND parent, const Rect& r) {
+  // The height given is the closed box; the drop-down list gets room for a few entries more.
+  Rect withList = r;
+  withList.height = r.height + 8 * 240;
+  CreateChild(parent, "COMBOBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
+              withList);
+}
+
+HWND ComboBox::EditHandle() const {
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof info;
+  return ::GetComboBoxInfo(hwnd_, &info) ? info.hwndItem : nullptr;
+}
+
+void TextBox::Create(HWND parent, const Rect& r, Kind kind) {
+  DWORD style = WS_VISIBLE | WS_TABSTOP;
+  if (kind == Kind::MultiLine)
+    style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
+  else
+    style |= ES_AUTOHSCROLL;
+  CreateChild(parent, "EDIT", L"", style, WS_EX_CLIENTEDGE, r);
+  ::GetObjectA(DefaultUiFont(), sizeof logFont_, &logFont_);
+  fontSize_ = std::abs(logFont_.lfHeight) * 72.0 / ScreenDpiY();
+}
+
+void TextBox::SetMaxLength(int chars) { ::SendMessageA(hwnd_, EM_SETLIMITTEXT, chars, 0); }
+
+void TextBox::DisableInputMethod() { ::ImmAssociateContext(hwnd_, nullptr); }
+
+void TextBox::SetFontSize(double points) {
+  fontSize_ = points;
+  logFont_.lfHeight = -static_cast<LONG>(std::lround(points * ScreenDpiY() / 72.0));
+  logFont_.lfWidth = 0;
+  ApplyFont();
+}
+
+std::wstring TextBox::FontName() const { return FromAnsi(logFont_.lfFaceName); }
+
+void TextBox::SetFontName(std::wstring_view face) {
+  const std::string ansi = ToAnsi(face);
+  lstrcpynA(logFont_.lfFaceName, ansi.c_str(), LF_FACESIZE);
+  ApplyFont();
+}
+
+void TextBox::ApplyFont() {
+  UniqueFont fresh(::CreateFontIndirectA(&logFont_));
+  if (!fresh) return;
+  ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fresh.Get()), TRUE);
+  font_ = std::move(fresh);  // the old font is deleted only after the control let go of it
+}
+
+}  // namespace ui

@@ -1,0 +1,60 @@
+#include "ui/label.h"
+
+#include "ui/handles.h"
+#include "ui/panel.h"
+#include "ui/text.h"
+
+namespace ui {
+
+void Label::Create(Panel& container, const Rect& r, std::wstring caption, Align align) {
+  container_ = &container;
+  rect_ = r;
+  caption_ = std::move(caption);
+  align_ = align;
+  container.AddLabel(*this);
+  Invalidate();
+}
+
+void Label::SetCaption(std::wstring caption) {
+  caption_ = std::move(caption);
+  Invalidate();
+}
+
+wchar_t Label::AccessKey() const {
+  for (size_t i = 0; i + 1 < caption_.size(); ++i) {
+    if (caption_[i] != L'&') continue;
+    if (caption_[i + 1] != L'&') return caption_[i + 1];
+    ++i;
+  }
+  return 0;
+}
+
+void Label::Move(double left, double top, double width, double height) {
+  Invalidate();
+  rect_ = {left, top, width, height};
+  Invalidate();
+}
+
+RECT Label::PixelRect() const {
+  const int l = XToPixels(rect_.left), t = YToPixels(rect_.top);
+  return RECT{l, t, l + XToPixels(rect_.width), t + YToPixels(rect_.height)};
+}
+
+void Label::Invalidate() const {
+  if (!container_ || !container_->Handle()) return;
+  const RECT r = PixelRect();
+  ::InvalidateRect(container_->Handle(), &r, TRUE);
+}
+
+void Label::Paint(HDC dc) const {
+  RECT r = PixelRect();
+  const std::string text = ToAnsi(caption_);
+  Selection font(dc, DefaultUiFont());
+  ::SetBkMode(dc, TRANSPARENT);
+  ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
+  // The text may be a little wider than the design's box in another UI font: never clip it.
+  const UINT format = DT_NOCLIP | DT_SINGLELINE | (align_ == Align::Center ? DT_CENTER : DT_LEFT);
+  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+}
+
+}  // namespace ui

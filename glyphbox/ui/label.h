@@ -1,0 +1,42 @@
+#pragma once
+// A windowless label: no HWND of its own, drawn by its container on the container's surface.
+#include <string>
+
+#include "ui/control.h"
+
+namespace ui {
+
+class Panel;
+
+class Label : public EventSource {
+ public:
+  enum class Align { Left, Center };
+
+  void Create(Panel& container, const Rect& r, std::wstring caption, Align align = Align::Left);
+
+  Panel* Container() const { return container_; }
+  const std::wstring& Caption() const { return caption_; }
+  void SetCaption(std::wstring caption);
+  // The access-key letter after "&", or 0.
+  wchar_t AccessKey() const;
+
+  double Left() const { return rect_.left; }
+  double Top() const { return rect_.top; }
+  double Width() const { return rect_.width; }
+  double Height() const { return rect_.height; }
+  void Move(double left, double top, double width, double height);
+  // Where it lies on its container, in pixels.
+  RECT PixelRect() const;
+
+  void Paint(HDC dc) const;
+
+ private:
+  void Invalidate() const;
+
+  Panel* container_ = nullptr;
+  Rect rect_{};
+  std::wstring caption_;
+  Align align_ = Align::Left;
+};
+
+}  // namespace ui
