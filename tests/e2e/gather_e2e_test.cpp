@@ -1,0 +1,182 @@
+// The real Glyphbox.exe, started and driven from this process as a user's tools would.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "paths.h"
+#include "support/fontinstall.h"
+#include "support/input.h"
+#include "support/oracle.h"
+#include "support/screenshot.h"
+
+namespace {
+
+BOOL CALLBACK FindByText(HWND hwnd, LPARAM lp) {
+  auto* want = reinterpret_cast<std::pair<const wchar_t*, HWND>*>(lp);
+  wchar_t text[64] = {};
+  GetWindowTextW(hwnd, text, 64);
+  if (std::wstring(text) == want->first) {
+    want->second = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND ChildWithText(HWND parent, const wchar_t* text) {
+  std::pair<const wchar_t*, HWND> want{text, nullptr};
+  EnumChildWindows(parent, &FindByText, reinterpret_cast<LPARAM>(&want));
+  return want.second;
+}
+
+HWND ChildOfClass(HWND parent, const char* cls) { return FindWindowExA(parent, nullptr, cls, nullptr); }
+
+// Read across processes with the W messages: the A ones come back as UTF-16 under Wine.
+std::vector<std::wstring> ListItems(HWND list) {
+  std::vector<std::wstring> items;
+  const LRESULT n = SendMessageW(list, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < n; ++i) {
+    std::wstring s(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'\0');
+    s.resize(SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data())));
+    items.push_back(s);
+  }
+  return items;
+}
+
+void Idle() { Sleep(0); }
+
+// A process started now loads the installed fonts the way the program did; ask one of those
+// (this executable again) which faces it sees.
+constexpr char kFacesFlag[] = "--list-faces";
+
+std::vector<std::wstring> FacesOfANewProcess() {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  const std::string out = std::string(GBX_ARTIFACTS) + "\\faces.txt";
+  std::string cmd = std::string("\"") + self + "\" " + kFacesFlag + " \"" + out + "\"";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return {};
+  WaitForSingleObject(pi.hProcess, 30000);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  std::vector<std::wstring> faces;
+  if (FILE* f = fopen(out.c_str(), "rb")) {
+    std::wstring line;
+    for (wchar_t c; fread(&c, sizeof c, 1, f) == 1;) {
+      if (c == L'\n') {
+        faces.push_back(line);
+        line.clear();
+      } else {
+        line += c;
+      }
+    }
+    fclose(f);
+  }
+  return faces;
+}
+
+int WriteFaces(const char* path) {
+  FILE* f = fopen(path, "wb");
+  if (!f) return 1;
+  for (const auto& face : oracle::DistinctFaces()) {
+    fwrite(face.data(), sizeof(wchar_t), face.size(), f);
+    fwrite(L"\n", sizeof(wchar_t), 1, f);
+  }
+  return fclose(f) == 0 ? 0 : 1;
+}
+
+class Program : public testing::Test {
+ protected:
+  void SetUp() override {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string cmd = std::string("\"") + GBX_EXE + "\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
+        << "cannot start " << GBX_EXE;
+    ASSERT_TRUE(input::WaitUntil(
+        [&] {
+          main_ = FindWindowA("GlyphboxForm", "Glyphora");
+          return main_ && IsWindowVisible(main_);
+        },
+        &Idle, 20000))
+        << "no Glyphora window";
+  }
+  void TearDown() override {
+    if (pi_.hProcess) {
+      if (main_ && IsWindow(main_)) PostMessageA(main_, WM_CLOSE, 0, 0);
+      if (WaitForSingleObject(pi_.hProcess, 15000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+      CloseHandle(pi_.hThread);
+      CloseHandle(pi_.hProcess);
+    }
+  }
+
+  PROCESS_INFORMATION pi_{};
+  HWND main_ = nullptr;
+};
+
+}  // namespace
+
+// The test fonts are in the fonts folder before the program starts, so it loads them itself.
+class FontsEnvironment : public testing::Environment {
+ public:
+  void SetUp() override { fonts_ = new TestFonts(TestFonts::Reach::NewProcesses); }
+  void TearDown() override { delete fonts_; }
+
+ private:
+  TestFonts* fonts_ = nullptr;
+};
+
+TEST_F(Program, GatherFillsTheListThatAnotherProcessReadsBack) {
+  HWND gather = ChildWithText(main_, L"かき集める");
+  HWND list = ChildOfClass(main_, "ListBox");
+  ASSERT_TRUE(gather);
+  ASSERT_TRUE(list);
+  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0) << "the list starts empty";
+
+  PostMessageA(gather, BM_CLICK, 0, 0);
+  ASSERT_TRUE(input::WaitUntil(
+      [&] { return IsWindowVisible(list) && IsWindowEnabled(gather) && SendMessageW(list, LB_GETCOUNT, 0, 0) > 0; },
+      &Idle, 30000));
+
+  const auto items = ListItems(list);
+  const auto faces = FacesOfANewProcess();
+  ASSERT_FALSE(faces.empty());
+  EXPECT_EQ(items.size(), faces.size()) << testing::PrintToString(items) << "\n" << testing::PrintToString(faces);
+  for (const wchar_t* family : {L"Gbx Beta 1", L"Gbx Beta 2", L"Gbx Beta 10", L"Gbx Gamma]"}) {
+    int hits = 0;
+    for (const auto& i : items) hits += i == family;
+    EXPECT_EQ(hits, 1) << testing::PrintToString(std::wstring(family));
+  }
+  size_t vertical = 0;
+  while (vertical < items.size() && items[vertical][0] == L'@') ++vertical;
+  // Scrolled past the vertical names, as far as a list box scrolls (never past its last page).
+  RECT client;
+  GetClientRect(list, &client);
+  const LRESULT rows = client.bottom / SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+  const LRESULT lastPage = std::max<LRESULT>(0, static_cast<LRESULT>(items.size()) - rows);
+  EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), std::min<LRESULT>(vertical, lastPage));
+
+  // Give the window a moment to paint, then keep what the user would see.
+  input::WaitUntil([] { return false; }, &Idle, 500);
+  const std::string shot = std::string(GBX_ARTIFACTS) + "\\glyphbox-after-gather.bmp";
+  EXPECT_TRUE(SaveWindowScreenshot(main_, shot.c_str())) << shot;
+}
+
+TEST_F(Program, ClosingTheWindowEndsTheProgram) {
+  PostMessageA(main_, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(pi_.hProcess, 15000), WAIT_OBJECT_0);
+  DWORD code = 1;
+  GetExitCodeProcess(pi_.hProcess, &code);
+  EXPECT_EQ(code, 0u);
+}
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == kFacesFlag) return WriteFaces(argv[2]);
+  testing::InitGoogleTest(&argc, argv);
+  testing::AddGlobalTestEnvironment(new FontsEnvironment);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,195 @@
+// Gathering the installed fonts, checked against what the system itself reports.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+#include <commctrl.h>
+#include <imm.h>
+#include "support/fontinstall.h"
+#include "support/oracle.h"
+
+namespace {
+
+std::vector<std::wstring> Items(const ui::ListBox& list) {
+  std::vector<std::wstring> items;
+  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
+  return items;
+}
+
+size_t LeadingVerticalNames(const std::vector<std::wstring>& items) {
+  size_t n = 0;
+  while (n < items.size() && !items[n].empty() && items[n][0] == L'@') ++n;
+  return n;
+}
+
+}  // namespace
+
+class Gather : public MainWindow {
+ protected:
+  static void SetUpTestSuite() { fonts = new TestFonts(); }
+  static void TearDownTestSuite() {
+    delete fonts;
+    fonts = nullptr;
+  }
+
+  void ClickGather() {
+    SendMessageA(form->Command1.Handle(), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  std::vector<std::wstring> Search(const wchar_t* text) {
+    form->Combo1.SetText(text);
+    form->EnumFont0(1);
+    return Items(form->List1);
+  }
+
+  static TestFonts* fonts;
+};
+TestFonts* Gather::fonts = nullptr;
+
+TEST_F(Gather, ListsEveryInstalledFaceOnceInSortedOrder) {
+  ClickGather();
+  const std::vector<std::wstring> items = Items(form->List1);
+  const std::vector<std::wstring> faces = oracle::DistinctFaces();
+  EXPECT_EQ(items.size(), faces.size());
+  for (const auto& face : faces) {
+    const auto hits = std::count_if(items.begin(), items.end(), [&](const auto& i) { return oracle::SameIgnoringCase(i, face); });
+    EXPECT_EQ(hits, 1) << testing::PrintToString(face);
+  }
+  for (size_t i = 1; i < items.size(); ++i)
+    EXPECT_TRUE(oracle::SortsBefore(items[i - 1], items[i]))
+        << testing::PrintToString(items[i - 1]) << " before " << testing::PrintToString(items[i]);
+  EXPECT_TRUE(form->List1.Visible());
+  EXPECT_TRUE(form->Command1.Enabled());
+  EXPECT_EQ(form->List1.ListIndex(), -1) << "nothing is selected after a gather";
+  EXPECT_EQ(form->strPattern, L"*");
+}
+
+TEST_F(Gather, NamesDifferingOnlyInCaseGiveOneEntry) {
+  ClickGather();
+  const auto items = Items(form->List1);
+  const auto alphas = std::count_if(items.begin(), items.end(),
+                                    [](const auto& i) { return oracle::SameIgnoringCase(i, L"Gbx Alpha"); });
+  EXPECT_EQ(alphas, 1);
+  for (const wchar_t* family : {L"Gbx Beta 1", L"Gbx Beta 2", L"Gbx Beta 10", L"Gbx Gamma]"})
+    EXPECT_EQ(std::count(items.begin(), items.end(), family), 1) << testing::PrintToString(std::wstring(family));
+}
+
+TEST_F(Gather, VerticalNamesArePresentButScrolledOutOfSight) {
+  ClickGather();
+  const auto items = Items(form->List1);
+  const size_t vertical = LeadingVerticalNames(items);
+  ASSERT_GE(vertical, 2u) << "the Japanese fonts give vertical faces";
+  ASSERT_LT(vertical, items.size());
+  // The first visible entry is the first name after them, unless the list is too short to
+  // scroll that far: a list box never scrolls past its last page.
+  const RECT client = [&] { RECT r; GetClientRect(form->List1.Handle(), &r); return r; }();
+  const int rows = client.bottom / static_cast<int>(SendMessageA(form->List1.Handle(), LB_GETITEMHEIGHT, 0, 0));
+  const int lastPage = std::max(0, static_cast<int>(items.size()) - rows);
+  EXPECT_EQ(form->List1.TopIndex(), std::min(static_cast<int>(vertical), lastPage)) << testing::PrintToString(items);
+  for (size_t i = vertical; i < items.size(); ++i) EXPECT_NE(items[i][0], L'@');
+}
+
+TEST_F(Gather, ASecondClickGivesTheSameList) {
+  ClickGather();
+  const auto first = Items(form->List1);
+  const int top = form->List1.TopIndex();
+  ClickGather();
+  EXPECT_EQ(Items(form->List1), first);
+  EXPECT_EQ(form->List1.TopIndex(), top);
+}
+
+TEST_F(Gather, TheListIsHiddenAndTheButtonDisabledWhileItFills) {
+  struct Seen {
+    int adds = 0;
+    bool everVisible = false, buttonEverEnabled = false;
+    HWND button;
+  } seen;
+  seen.button = form->Command1.Handle();
+  auto watch = [](HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) -> LRESULT {
+    if (msg == LB_ADDSTRING) {
+      auto* s = reinterpret_cast<Seen*>(ref);
+      ++s->adds;
+      s->everVisible |= IsWindowVisible(h) != FALSE;
+      s->buttonEverEnabled |= IsWindowEnabled(s->button) != FALSE;
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+  };
+  SetWindowSubclass(form->List1.Handle(), watch, 77, reinterpret_cast<DWORD_PTR>(&seen));
+  ClickGather();
+  RemoveWindowSubclass(form->List1.Handle(), watch, 77);
+  EXPECT_EQ(seen.adds, static_cast<int>(oracle::ReportedFaces().size())) << "one entry per reported font";
+  EXPECT_FALSE(seen.everVisible);
+  EXPECT_FALSE(seen.buttonEverEnabled);
+  EXPECT_TRUE(form->List1.Visible());
+  EXPECT_TRUE(form->Command1.Enabled());
+}
+
+TEST_F(Gather, TheProgressBarEndsOneStepShortOfTheStrip) {
+  ClickGather();
+  const double n = static_cast<double>(oracle::ReportedFaces().size());
+  const double strip = form->Picture2.ScaleWidth();
+  EXPECT_DOUBLE_EQ(form->pBar.Left(), 0);
+  // The k-th font (from 0) gives k/N of the strip, so the last one gives (N-1)/N.
+  EXPECT_NEAR(form->pBar.Width(), (n - 1) / n * strip, 15);
+  EXPECT_GT(form->pBar.Width(), strip * 0.9);
+}
+
+TEST_F(Gather, PlainSearchTextIsFoundAnywhereInAnyCase) {
+  EXPECT_EQ(Search(L"GBX BETA"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
+  EXPECT_EQ(form->strPattern, L"*GBX BETA*");
+  const auto alpha = Search(L"alpha");
+  ASSERT_EQ(alpha.size(), 1u);
+  EXPECT_TRUE(oracle::SameIgnoringCase(alpha[0], L"Gbx Alpha"));
+}
+
+TEST_F(Gather, PatternSearchesMatchWholeNames) {
+  struct Row {
+    const wchar_t* text;
+    std::vector<std::wstring> expected;
+  };
+  const Row rows[] = {
+      {L"gbx beta #", {L"Gbx Beta 1", L"Gbx Beta 2"}},
+      {L"Gbx Beta 1[0-9]", {L"Gbx Beta 10"}},
+      {L"Gbx Beta [!1]", {L"Gbx Beta 2"}},
+      {L"Gbx ?eta *", {L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}},
+      {L"[gbx", {}},                  // an unclosed bracket finds nothing
+      {L"mma]", {L"Gbx Gamma]"}},     // letters then a closing bracket: found literally
+  };
+  for (const Row& r : rows) {
+    EXPECT_EQ(Search(r.text), r.expected) << testing::PrintToString(std::wstring(r.text));
+    EXPECT_TRUE(form->List1.Visible());
+  }
+}
+
+TEST_F(Gather, RefillAfterRemovalKeepsFilterSelectionAndScroll) {
+  ClickGather();
+  ASSERT_GT(form->List1.Count(), 12);
+  form->List1.SetListIndex(9);
+  form->List1.SetTopIndex(3);
+  const std::wstring selected = form->List1.Item(9);
+  form->EnumFont0(2);
+  EXPECT_EQ(form->strPattern, L"*");
+  EXPECT_EQ(form->List1.ListIndex(), 9);
+  EXPECT_EQ(form->List1.TopIndex(), 3);
+  EXPECT_EQ(form->Text2.FontName(), selected) << "selecting again previews the font";
+}
+
+TEST_F(Gather, RefillLeavesOutASelectionBeyondTheShortenedList) {
+  ASSERT_EQ(Search(L"gbx beta"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
+  form->List1.SetListIndex(2);
+  fonts->Remove("gbx-beta2.ttf");
+  form->EnumFont0(2);
+  fonts->Install("gbx-beta2.ttf");
+  EXPECT_EQ(form->strPattern, L"*gbx beta*");
+  EXPECT_EQ(Items(form->List1), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10"}));
+  EXPECT_EQ(form->List1.ListIndex(), -1);
+}
+
+TEST_F(Gather, RefillWithoutAnEarlierFilterUsesEverything) {
+  form->EnumFont0(2);
+  EXPECT_EQ(form->strPattern, L"*");
+  EXPECT_EQ(form->List1.Count(), static_cast<int>(oracle::DistinctFaces().size()));
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The real main window in this process, loaded fresh for each test.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "mainwnd/form1.h"
+#include "support/input.h"
+
+inline void Pump() { ui::Form::DoEvents(); }
+
+inline bool Settle(const std::function<bool()>& cond, int timeoutMs = 5000) {
+  return input::WaitUntil(cond, &Pump, timeoutMs);
+}
+
+class MainWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<Form1>();
+    form->Load();
+    Pump();
+  }
+  void TearDown() override {
+    form.reset();
+    Pump();
+  }
+
+  HWND Focused() const { return ::GetFocus(); }
+
+  std::unique_ptr<Form1> form;
+};

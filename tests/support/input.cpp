@@ -1,0 +1,46 @@
+#include "support/input.h"
+
+#include <vector>
+
+namespace input {
+
+namespace {
+
+INPUT Key(WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return in;
+}
+
+}  // namespace
+
+void PressKey(WORD vk, bool shift, bool alt) {
+  std::vector<INPUT> seq;
+  if (shift) seq.push_back(Key(VK_SHIFT, false));
+  if (alt) seq.push_back(Key(VK_MENU, false));
+  seq.push_back(Key(vk, false));
+  seq.push_back(Key(vk, true));
+  if (alt) seq.push_back(Key(VK_MENU, true));
+  if (shift) seq.push_back(Key(VK_SHIFT, true));
+  SendInput(static_cast<UINT>(seq.size()), seq.data(), sizeof(INPUT));
+}
+
+bool WaitUntil(const std::function<bool()>& cond, const std::function<void()>& pump, int timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (pump) pump();
+    if (cond()) return true;
+    if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return cond();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+bool MakeForeground(HWND hwnd, const std::function<void()>& pump) {
+  SetForegroundWindow(hwnd);
+  return WaitUntil([&] { return GetForegroundWindow() == hwnd; }, pump, 3000);
+}
+
+}  // namespace input
