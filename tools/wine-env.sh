@@ -49,6 +49,12 @@ prepare_prefix() {
   local log=$1 desktop=${2:-}
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >"$log" 2>&1
+    # Wine's own fonts (System, Marlett for the caption buttons, ...) are looked for in the
+    # prefix's fonts folder, where Debian's packages do not put them.
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts" f
+    for f in /usr/share/wine/fonts/*; do
+      [ -e "$fonts/${f##*/}" ] || ln -s "$f" "$fonts/${f##*/}"
+    done
     # Japanese Windows shows its dialogs in a proportional gothic face; Wine's stand-in
     # for the dialog font is otherwise the fixed-pitch one.
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d IPAPGothic /f >>"$log" 2>&1
