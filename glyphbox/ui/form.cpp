@@ -194,10 +194,12 @@ bool Form::AccessKey(wchar_t key) {
       }
       return false;
     }
-    if (!CanFocus(stop) || static_cast<wchar_t>(std::towupper(AccessKeyOf(stop.control->Text()))) != want)
+    // Only buttons carry an access key in their text; a text field's text is the user's.
+    if (!CanFocus(stop) || !IsClass(stop.control->Handle(), "Button") ||
+        static_cast<wchar_t>(std::towupper(AccessKeyOf(stop.control->Text()))) != want)
       continue;
     FocusStop(stop);
-    if (IsClass(stop.control->Handle(), "Button")) ::SendMessageA(stop.control->Handle(), BM_CLICK, 0, 0);
+    ::SendMessageA(stop.control->Handle(), BM_CLICK, 0, 0);
     return true;
   }
   return false;

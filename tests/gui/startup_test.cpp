@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 #include <imm.h>
+#include "catalogue/casemap.h"
+#include "catalogue/pattern.h"
 #include "mainwnd/setwindowsize.h"
 
 namespace {
@@ -256,4 +258,21 @@ TEST_F(MainWindow, ClosingDestroysTheWindow) {
   const HWND hwnd = form->Handle();
   SendMessageA(hwnd, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST(LocaleCase, FoldsLettersBeyondAsciiAsTheUserLocaleDoes) {
+  const catalogue::CaseMap cm = catalogue::UserLocaleCaseMap();
+  struct Row {
+    wchar_t lower, upper;
+  };
+  for (const Row& r : {Row{L'g', L'G'}, Row{L'\uFF47', L'\uFF27'} /* full-width g */, Row{L'\u03B1', L'\u0391'},
+                       Row{L'\u00E9', L'\u00C9'}}) {
+    EXPECT_EQ(cm.upper(r.lower), r.upper) << int(r.lower);
+    EXPECT_EQ(cm.lower(r.upper), r.lower) << int(r.upper);
+  }
+  for (wchar_t same : {L'@', L'1', L'\u3042', static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0xDFFF), L'\0'}) {
+    EXPECT_EQ(cm.upper(same), same) << int(same);
+    EXPECT_EQ(cm.lower(same), same) << int(same);
+  }
+  EXPECT_TRUE(catalogue::Pattern(L"*\uFF27BX*", cm).Matches(L"\uFF47bx font"));
 }

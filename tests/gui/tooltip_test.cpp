@@ -1,0 +1,68 @@
+// Tooltips as the user meets them: hover over a control and read the tip that appears.
+#include "harness.h"
+
+#include <commctrl.h>
+
+namespace {
+
+// To the middle of the window, or of a part of it given in its client coordinates.
+void MoveMouseTo(HWND hwnd, const RECT* part = nullptr) {
+  RECT r;
+  if (part) {
+    r = *part;
+    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  } else {
+    GetWindowRect(hwnd, &r);
+  }
+  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+}  // namespace
+
+class Tooltips : public MainWindow {
+ protected:
+  // Hovers over the window and returns the height of the tip that shows, or 0.
+  int TipHeightOver(HWND hwnd, const RECT* part = nullptr) {
+    HWND tips = form->Tips().Handle();
+    SendMessageA(tips, TTM_POP, 0, 0);
+    MoveMouseTo(form->Handle());  // leave the previous tool first
+    Settle([] { return false; }, 100);
+    MoveMouseTo(hwnd, part);
+    if (!Settle([&] { return IsWindowVisible(tips) != FALSE; }, 4000)) return 0;
+    RECT r;
+    GetWindowRect(tips, &r);
+    return r.bottom - r.top;
+  }
+};
+
+TEST_F(Tooltips, TheSearchBoxTipShowsOnTwoLines) {
+  ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
+  const int oneLine = TipHeightOver(form->Command1.Handle());
+  const int search = TipHeightOver(form->Combo1.EditHandle());
+  ASSERT_GT(oneLine, 0) << "a tip shows over the gather button";
+  ASSERT_GT(search, 0) << "a tip shows over the search box";
+  EXPECT_GT(search, oneLine * 3 / 2) << "one line: " << oneLine << " px, search tip: " << search << " px";
+}
+
+TEST_F(Tooltips, TheWindowlessCaptionsHaveTheirTips) {
+  ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
+  HWND tips = form->Tips().Handle();
+  struct Row {
+    const char* name;
+    ui::Label* label;
+  };
+  for (const Row& r : {Row{"Label1", &form->Label1}, Row{"Label2", &form->Label2}}) {
+    const RECT where = r.label->PixelRect();
+    ASSERT_GT(TipHeightOver(r.label->Container()->Handle(), &where), 0) << r.name;
+    TTTOOLINFOA ti{};
+    ti.cbSize = sizeof ti;
+    ASSERT_TRUE(SendMessageA(tips, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&ti))) << r.name;
+    EXPECT_EQ(ti.uId, reinterpret_cast<UINT_PTR>(r.label)) << r.name;
+  }
+}
