@@ -84,35 +84,28 @@ LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
   return ::DefSubclassProc(hwnd, msg, wp, lp);
 }
 
-double Control::Left() const {
+RECT Control::PixelRectInParent() const {
   RECT r{};
   ::GetWindowRect(hwnd_, &r);
   ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-  return XToTwips(r.left);
+  return r;
 }
-double Control::Top() const {
-  RECT r{};
-  ::GetWindowRect(hwnd_, &r);
-  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-  return YToTwips(r.top);
-}
+
+double Control::Left() const { return XToTwips(PixelRectInParent().left); }
+double Control::Top() const { return YToTwips(PixelRectInParent().top); }
 double Control::Width() const {
-  RECT r{};
-  ::GetWindowRect(hwnd_, &r);
+  const RECT r = PixelRectInParent();
   return XToTwips(r.right - r.left);
 }
 double Control::Height() const {
-  RECT r{};
-  ::GetWindowRect(hwnd_, &r);
+  const RECT r = PixelRectInParent();
   return YToTwips(r.bottom - r.top);
 }
 
 void Control::Move(double left, double top, double width, double height) {
   const RECT want{XToPixels(left), YToPixels(top), XToPixels(left) + XToPixels(width),
                   YToPixels(top) + YToPixels(height)};
-  RECT now{};
-  ::GetWindowRect(hwnd_, &now);
-  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&now), 2);
+  const RECT now = PixelRectInParent();
   // Moving a window is costly (the progress bar moves once per font): skip moves that
   // change no pixel.
   if (::EqualRect(&want, &now)) return;

@@ -64,7 +64,8 @@ class Control : public EventSource {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  friend class Panel;
+  // Where the window is, in pixels of its container's client area.
+  RECT PixelRectInParent() const;
 };
 
 // Mouse-event arguments in twips for a message of this window.

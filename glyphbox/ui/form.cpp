@@ -12,15 +12,6 @@ namespace ui {
 namespace {
 constexpr char kFormClass[] = "GlyphboxForm";
 
-wchar_t AccessKeyOf(const std::wstring& caption) {
-  for (size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != L'&') continue;
-    if (caption[i + 1] != L'&') return caption[i + 1];
-    ++i;
-  }
-  return 0;
-}
-
 bool IsClass(HWND hwnd, const char* name) {
   char cls[32] = {};
   ::GetClassNameA(hwnd, cls, sizeof cls);

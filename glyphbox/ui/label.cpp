@@ -20,10 +20,10 @@ void Label::SetCaption(std::wstring caption) {
   Invalidate();
 }
 
-wchar_t Label::AccessKey() const {
-  for (size_t i = 0; i + 1 < caption_.size(); ++i) {
-    if (caption_[i] != L'&') continue;
-    if (caption_[i + 1] != L'&') return caption_[i + 1];
+wchar_t AccessKeyOf(std::wstring_view caption) {
+  for (size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != L'&') continue;
+    if (caption[i + 1] != L'&') return caption[i + 1];
     ++i;
   }
   return 0;

@@ -1,12 +1,16 @@
 #pragma once
 // A windowless label: no HWND of its own, drawn by its container on the container's surface.
 #include <string>
+#include <string_view>
 
 #include "ui/control.h"
 
 namespace ui {
 
 class Panel;
+
+// The letter after the first single "&" of a caption ("&&" is a literal "&"), or 0.
+wchar_t AccessKeyOf(std::wstring_view caption);
 
 class Label : public EventSource {
  public:
@@ -18,7 +22,7 @@ class Label : public EventSource {
   const std::wstring& Caption() const { return caption_; }
   void SetCaption(std::wstring caption);
   // The access-key letter after "&", or 0.
-  wchar_t AccessKey() const;
+  wchar_t AccessKey() const { return AccessKeyOf(caption_); }
 
   double Left() const { return rect_.left; }
   double Top() const { return rect_.top; }

@@ -41,13 +41,26 @@ const Size kSizes[] = {{97, 23}, {57, 25}, {4, 4}};
 
 }  // namespace
 
-TEST(FlatLooks, NormalIsEtchedWithOnlyTheTopLeftCornerDark) {
-  for (const Size s : kSizes) {
-    const Corners c = CornersOf(NormalLines(s.w * 15.0, s.h * 15.0), s.w, s.h);
-    EXPECT_EQ(c.topLeft, 'S') << s.w << "x" << s.h;
-    EXPECT_EQ(c.topRight, 'L') << s.w << "x" << s.h;
-    EXPECT_EQ(c.bottomLeft, 'L') << s.w << "x" << s.h;
-    EXPECT_EQ(c.bottomRight, 'L') << s.w << "x" << s.h;
+TEST(FlatLooks, CornerPixelsShowWhichEdgesAreLit) {
+  struct Row {
+    const char* look;
+    std::vector<FlatLine> (*lines)(double, double);
+    Corners expected;
+  };
+  const Row rows[] = {
+      {"normal (etched)", &NormalLines, {'S', 'L', 'L', 'L'}},
+      {"pressed (sunken)", &DownLines, {'S', 'L', 'L', 'L'}},
+      {"hover (raised)", &UpLines, {'L', 'S', 'S', 'S'}},
+  };
+  for (const Row& r : rows) {
+    for (const Size s : kSizes) {
+      const Corners c = CornersOf(r.lines(s.w * 15.0, s.h * 15.0), s.w, s.h);
+      const std::string at = std::string(r.look) + " at " + std::to_string(s.w) + "x" + std::to_string(s.h);
+      EXPECT_EQ(c.topLeft, r.expected.topLeft) << at;
+      EXPECT_EQ(c.topRight, r.expected.topRight) << at;
+      EXPECT_EQ(c.bottomLeft, r.expected.bottomLeft) << at;
+      EXPECT_EQ(c.bottomRight, r.expected.bottomRight) << at;
+    }
   }
 }
 
@@ -57,26 +70,6 @@ TEST(FlatLooks, NormalFrameIsTwoLinesDeep) {
   EXPECT_EQ(px[1][95], 'S');   // dark line one pixel inside the right edge
   EXPECT_EQ(px[21][1], 'S');   // dark line one pixel inside the bottom edge
   EXPECT_EQ(px[10][48], ' ');  // the face stays clear
-}
-
-TEST(FlatLooks, PressedIsDarkTopLeftAndLightBottomRight) {
-  for (const Size s : kSizes) {
-    const Corners c = CornersOf(DownLines(s.w * 15.0, s.h * 15.0), s.w, s.h);
-    EXPECT_EQ(c.topLeft, 'S');
-    EXPECT_EQ(c.topRight, 'L');
-    EXPECT_EQ(c.bottomLeft, 'L');
-    EXPECT_EQ(c.bottomRight, 'L');
-  }
-}
-
-TEST(FlatLooks, RaisedIsLightTopLeftAndDarkBottomRight) {
-  for (const Size s : kSizes) {
-    const Corners c = CornersOf(UpLines(s.w * 15.0, s.h * 15.0), s.w, s.h);
-    EXPECT_EQ(c.topLeft, 'L');
-    EXPECT_EQ(c.topRight, 'S');
-    EXPECT_EQ(c.bottomLeft, 'S');
-    EXPECT_EQ(c.bottomRight, 'S');
-  }
 }
 
 TEST(FlatLooks, LinesFollowTheSurfaceSize) {
