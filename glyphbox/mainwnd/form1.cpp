@@ -78,6 +78,12 @@ void Form1::WireEvents() {
   ui::Connect<Form1>(*this, {
                                 {Command1, ui::Event::Click, &Form1::Command1_Click},
                                 {List1, ui::Event::Click, &Form1::List1_Click},
+                                {Combo1, ui::Event::KeyDown, &Form1::Combo1_KeyDown},
+                                {Check1, ui::Event::Click, &Form1::Check1_Click},
+                                {Check2, ui::Event::Click, &Form1::Check2_Click},
+                                {Check3, ui::Event::Click, &Form1::Check3_Click},
+                                {Check4, ui::Event::Click, &Form1::Check4_Click},
+                                {Text1, ui::Event::KeyPress, &Form1::Text1_KeyPress},
                             });
 }
 

@@ -49,6 +49,12 @@ class Form1 : public ui::Form {
   void Form_Unload();
   void Command1_Click();
   void List1_Click();
+  void Combo1_KeyDown(int KeyCode, int Shift);
+  void Check1_Click();
+  void Check2_Click();
+  void Check3_Click();
+  void Check4_Click();
+  void Text1_KeyPress(int& KeyAscii);
 
  protected:
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

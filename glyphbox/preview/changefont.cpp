@@ -1,7 +1,33 @@
-// Form1::ChangeFont: shows the preview in another face.
+// The preview pane: the face chosen in the list, the size box and the four style switches.
 #include "mainwnd/form1.h"
+#include "preview/sizebox.h"
 #include "ui/steps.h"
 
 void Form1::ChangeFont(const std::wstring& strFontName) {
+  // One new font for the whole change instead of one per attribute.
+  ui::TextBox::FontUpdate update(Text2);
   ui::Step([&] { Text2.SetFontName(strFontName); });
+  ui::Step([&] { Text2.SetFontBold(Check1.Checked()); });
+  ui::Step([&] { Text2.SetFontItalic(Check2.Checked()); });
+  ui::Step([&] { Text2.SetFontStrikethru(Check3.Checked()); });
+  ui::Step([&] { Text2.SetFontUnderline(Check4.Checked()); });
+  ui::Step([&] {
+    int enter = 13;
+    Text1_KeyPress(enter);
+  });
+}
+
+void Form1::Check1_Click() { Text2.SetFontBold(Check1.Checked()); }
+void Form1::Check2_Click() { Text2.SetFontItalic(Check2.Checked()); }
+void Form1::Check3_Click() { Text2.SetFontStrikethru(Check3.Checked()); }
+void Form1::Check4_Click() { Text2.SetFontUnderline(Check4.Checked()); }
+
+void Form1::Text1_KeyPress(int& KeyAscii) {
+  if (KeyAscii == 13) {
+    const float size = preview::SizeFromText(Text1.Text());
+    Text1.SetText(preview::FormatSize(size));
+    Text2.SetFontSize(size);
+    return;
+  }
+  KeyAscii = preview::FilterSizeKey(KeyAscii);
 }

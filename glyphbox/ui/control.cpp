@@ -45,10 +45,9 @@ HFONT DefaultUiFont() {
 Control::~Control() {
   // A wrapper may die before its window (a form's members go before the form's window):
   // the window must not call back into it afterwards.
-  if (hwnd_ && ::IsWindow(hwnd_)) {
-    ::RemoveWindowSubclass(hwnd_, &Control::SubclassProc, 1);
-    if (FromHandle(hwnd_) == this) ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
-  }
+  for (HWND h : subclassed_)
+    if (::IsWindow(h)) ::RemoveWindowSubclass(h, &Control::SubclassProc, 1);
+  if (hwnd_ && ::IsWindow(hwnd_) && FromHandle(hwnd_) == this) ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
 }
 
 Control* Control::FromHandle(HWND hwnd) {
@@ -67,8 +66,16 @@ HWND Control::CreateChild(HWND parent, const char* className, std::wstring_view 
   return hwnd_;
 }
 
-void Control::Subclass() {
-  if (hwnd_) ::SetWindowSubclass(hwnd_, &Control::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+void Control::SubclassWindow(HWND hwnd) {
+  if (hwnd) {
+    ::SetWindowSubclass(hwnd, &Control::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    subclassed_.push_back(hwnd);
+  }
+}
+
+int ShiftState() {
+  return (::GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (::GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+         (::GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
 bool Control::Filter(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

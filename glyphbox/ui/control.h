@@ -3,6 +3,7 @@
 // in twips relative to its container and turns its own notifications into events.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/events.h"
 #include "ui/win.h"
@@ -55,8 +56,9 @@ class Control : public EventSource {
  protected:
   HWND CreateChild(HWND parent, const char* className, std::wstring_view text, DWORD style, DWORD exStyle,
                    const Rect& r);
-  // Routes a standard control's own messages through Filter.
-  void Subclass();
+  // Routes a standard control's own messages (or those of a window inside it) through Filter.
+  void Subclass() { SubclassWindow(hwnd_); }
+  void SubclassWindow(HWND hwnd);
   // Return true to swallow the message (result in `result`).
   virtual bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
 
@@ -64,9 +66,13 @@ class Control : public EventSource {
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  std::vector<HWND> subclassed_;
   // Where the window is, in pixels of its container's client area.
   RECT PixelRectInParent() const;
 };
+
+// Shift (1), Ctrl (2) and Alt (4) as held now.
+int ShiftState();
 
 // Mouse-event arguments in twips for a message of this window.
 EventArgs MouseArgs(WPARAM wp, LPARAM lp, int button);

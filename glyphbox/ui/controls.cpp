@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include <commctrl.h>
 #include <imm.h>
 
 #include <cmath>
@@ -78,12 +79,44 @@ void ComboBox::Create(HWND parent, const Rect& r) {
   withList.height = r.height + 8 * 240;
   CreateChild(parent, "COMBOBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
               withList);
+  // The keys arrive at the edit field inside the combo box.
+  SubclassWindow(EditHandle());
 }
 
 HWND ComboBox::EditHandle() const {
   COMBOBOXINFO info{};
   info.cbSize = sizeof info;
   return ::GetComboBoxInfo(hwnd_, &info) ? info.hwndItem : nullptr;
+}
+
+int ComboBox::ListCount() const { return static_cast<int>(::SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+
+std::wstring ComboBox::List(int index) const {
+  const LRESULT n = ::SendMessageA(hwnd_, CB_GETLBTEXTLEN, index, 0);
+  if (n == CB_ERR) return {};
+  std::string bytes(static_cast<size_t>(n) + 1, '\0');
+  const LRESULT got = ::SendMessageA(hwnd_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(bytes.data()));
+  bytes.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
+  return FromAnsi(bytes);
+}
+
+int ComboBox::FindExact(std::wstring_view text) const {
+  return static_cast<int>(
+      ::SendMessageA(hwnd_, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(ToAnsi(text).c_str())));
+}
+
+void ComboBox::InsertItem(int index, std::wstring_view text) {
+  ::SendMessageA(hwnd_, CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(ToAnsi(text).c_str()));
+}
+
+bool ComboBox::Filter(UINT msg, WPARAM wp, LPARAM, LRESULT&) {
+  if (msg == WM_KEYDOWN) {
+    EventArgs a;
+    a.key = static_cast<int>(wp);
+    a.shift = ShiftState();
+    Fire(Event::KeyDown, a);
+  }
+  return false;  // the field still handles the key as usual
 }
 
 void TextBox::Create(HWND parent, const Rect& r, Kind kind) {
@@ -93,7 +126,10 @@ void TextBox::Create(HWND parent, const Rect& r, Kind kind) {
   else
     style |= ES_AUTOHSCROLL;
   CreateChild(parent, "EDIT", L"", style, WS_EX_CLIENTEDGE, r);
+  Subclass();
   ::GetObjectA(DefaultUiFont(), sizeof logFont_, &logFont_);
+  // Any installed face may be chosen later, whatever its character set.
+  logFont_.lfCharSet = DEFAULT_CHARSET;
   fontSize_ = std::abs(logFont_.lfHeight) * 72.0 / ScreenDpiY();
 }
 
@@ -101,10 +137,40 @@ void TextBox::SetMaxLength(int chars) { ::SendMessageA(hwnd_, EM_SETLIMITTEXT, c
 
 void TextBox::DisableInputMethod() { ::ImmAssociateContext(hwnd_, nullptr); }
 
+bool TextBox::Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg != WM_CHAR) return false;
+  EventArgs a;
+  a.key = static_cast<int>(wp);
+  Fire(Event::KeyPress, a);
+  if (a.key == static_cast<int>(wp)) return false;
+  // Discarded (0) or replaced by the handler.
+  result = a.key == 0 ? 0 : ::DefSubclassProc(hwnd_, msg, static_cast<WPARAM>(a.key), lp);
+  return true;
+}
+
 void TextBox::SetFontSize(double points) {
   fontSize_ = points;
-  logFont_.lfHeight = -static_cast<LONG>(std::lround(points * ScreenDpiY() / 72.0));
+  // Sizes below a device unit still give a visible font: one unit high.
+  const long units = std::lround(points * ScreenDpiY() / 72.0);
+  logFont_.lfHeight = -static_cast<LONG>(units < 1 ? 1 : units);
   logFont_.lfWidth = 0;
+  ApplyFont();
+}
+
+void TextBox::SetFontBold(bool on) {
+  logFont_.lfWeight = on ? FW_BOLD : FW_NORMAL;
+  ApplyFont();
+}
+void TextBox::SetFontItalic(bool on) {
+  logFont_.lfItalic = on;
+  ApplyFont();
+}
+void TextBox::SetFontStrikethru(bool on) {
+  logFont_.lfStrikeOut = on;
+  ApplyFont();
+}
+void TextBox::SetFontUnderline(bool on) {
+  logFont_.lfUnderline = on;
   ApplyFont();
 }
 
@@ -117,6 +183,9 @@ void TextBox::SetFontName(std::wstring_view face) {
 }
 
 void TextBox::ApplyFont() {
+  dirty_ = true;
+  if (batch_ > 0) return;
+  dirty_ = false;
   UniqueFont fresh(::CreateFontIndirectA(&logFont_));
   if (!fresh) return;
   ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fresh.Get()), TRUE);

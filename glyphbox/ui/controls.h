@@ -41,9 +41,20 @@ class ListBox : public Control {
 
 class ComboBox : public Control {
  public:
-  // An editable text field with a drop-down list.
+  // An editable text field with a drop-down list. Keys typed into the field are reported
+  // as the combo box's KeyDown.
   void Create(HWND parent, const Rect& r);
   HWND EditHandle() const;
+
+  // The drop-down list.
+  int ListCount() const;
+  std::wstring List(int index) const;
+  // The first entry equal to the text apart from case, or -1.
+  int FindExact(std::wstring_view text) const;
+  void InsertItem(int index, std::wstring_view text);
+
+ protected:
+  bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 class TextBox : public Control {
@@ -53,11 +64,36 @@ class TextBox : public Control {
   void SetMaxLength(int chars);
   void DisableInputMethod();
 
-  // The control's own font; the face stays as created until SetFontName.
+  // The control's own font. Each change applies at once, unless a FontUpdate is open:
+  // then the changes go to the control together when the last one closes.
   double FontSize() const { return fontSize_; }
   void SetFontSize(double points);
   std::wstring FontName() const;
   void SetFontName(std::wstring_view face);
+  bool FontBold() const { return logFont_.lfWeight >= FW_BOLD; }
+  void SetFontBold(bool on);
+  bool FontItalic() const { return logFont_.lfItalic != 0; }
+  void SetFontItalic(bool on);
+  bool FontStrikethru() const { return logFont_.lfStrikeOut != 0; }
+  void SetFontStrikethru(bool on);
+  bool FontUnderline() const { return logFont_.lfUnderline != 0; }
+  void SetFontUnderline(bool on);
+
+  class FontUpdate {
+   public:
+    explicit FontUpdate(TextBox& box) : box_(box) { ++box_.batch_; }
+    ~FontUpdate() {
+      if (--box_.batch_ == 0 && box_.dirty_) box_.ApplyFont();
+    }
+    FontUpdate(const FontUpdate&) = delete;
+    FontUpdate& operator=(const FontUpdate&) = delete;
+
+   private:
+    TextBox& box_;
+  };
+
+ protected:
+  bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
   void ApplyFont();
@@ -65,6 +101,8 @@ class TextBox : public Control {
   LOGFONTA logFont_{};
   double fontSize_ = 0;
   UniqueFont font_;
+  int batch_ = 0;
+  bool dirty_ = false;
 };
 
 }  // namespace ui

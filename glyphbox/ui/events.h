@@ -40,25 +40,36 @@ class EventSource {
   std::vector<std::pair<Event, std::function<void(EventArgs&)>>> handlers_;
 };
 
-// One row of a form's event table: which source, which event, which member function.
+// One row of a form's event table: which source, which event, which member function. The
+// handler's parameters say what it wants to know of the event.
 template <class F>
 struct Binding {
-  Binding(EventSource& s, Event e, void (F::*h)()) : source(s), event(e), plain(h) {}
-  Binding(EventSource& s, Event e, void (F::*h)(EventArgs&)) : source(s), event(e), withArgs(h) {}
+  using Call = std::function<void(F&, EventArgs&)>;
+
+  Binding(EventSource& s, Event e, void (F::*h)()) : source(s), event(e), call([h](F& f, EventArgs&) { (f.*h)(); }) {}
+  Binding(EventSource& s, Event e, void (F::*h)(int)) : source(s), event(e), call([h](F& f, EventArgs& a) {
+    (f.*h)(a.index);
+  }) {}
+  // Key press: the character, which the handler may change or set to 0 to discard it.
+  Binding(EventSource& s, Event e, void (F::*h)(int&)) : source(s), event(e), call([h](F& f, EventArgs& a) {
+    (f.*h)(a.key);
+  }) {}
+  // Key down: the key code and the shift state.
+  Binding(EventSource& s, Event e, void (F::*h)(int, int)) : source(s), event(e), call([h](F& f, EventArgs& a) {
+    (f.*h)(a.key, a.shift);
+  }) {}
+  // Mouse: button, shift state, position in twips.
+  Binding(EventSource& s, Event e, void (F::*h)(int, int, double, double))
+      : source(s), event(e), call([h](F& f, EventArgs& a) { (f.*h)(a.button, a.shift, a.x, a.y); }) {}
+
   EventSource& source;
   Event event;
-  void (F::*plain)() = nullptr;
-  void (F::*withArgs)(EventArgs&) = nullptr;
+  Call call;
 };
 
 template <class F>
 void Connect(F& form, std::initializer_list<Binding<F>> table) {
-  for (const auto& row : table) {
-    if (row.plain)
-      row.source.On(row.event, [&form, h = row.plain](EventArgs&) { (form.*h)(); });
-    else
-      row.source.On(row.event, [&form, h = row.withArgs](EventArgs& a) { (form.*h)(a); });
-  }
+  for (const auto& row : table) row.source.On(row.event, [&form, call = row.call](EventArgs& a) { call(form, a); });
 }
 
 }  // namespace ui

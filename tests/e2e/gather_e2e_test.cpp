@@ -92,6 +92,7 @@ int WriteFaces(const char* path) {
 class Program : public testing::Test {
  protected:
   void SetUp() override {
+    SetCursorPos(0, 0);  // no tooltip in the screenshot from wherever earlier tests left the mouse
     STARTUPINFOA si{};
     si.cb = sizeof si;
     std::string cmd = std::string("\"") + GBX_EXE + "\"";
@@ -159,6 +160,13 @@ TEST_F(Program, GatherFillsTheListThatAnotherProcessReadsBack) {
   const LRESULT rows = client.bottom / SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
   const LRESULT lastPage = std::max<LRESULT>(0, static_cast<LRESULT>(items.size()) - rows);
   EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), std::min<LRESULT>(vertical, lastPage));
+
+  // Select an entry as a click would (the list tells its parent); the preview follows.
+  LRESULT pick = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"DejaVu Serif"));
+  if (pick == LB_ERR) pick = static_cast<LRESULT>(vertical);
+  SendMessageW(list, LB_SETCURSEL, pick, 0);
+  SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), pick);  // the preview's font shows in the screenshot
 
   // Give the window a moment to paint, then keep what the user would see.
   input::WaitUntil([] { return false; }, &Idle, 500);

@@ -17,12 +17,14 @@ INPUT Key(WORD vk, bool up) {
 
 }  // namespace
 
-void PressKey(WORD vk, bool shift, bool alt) {
+void PressKey(WORD vk, bool shift, bool alt, bool ctrl) {
   std::vector<INPUT> seq;
   if (shift) seq.push_back(Key(VK_SHIFT, false));
   if (alt) seq.push_back(Key(VK_MENU, false));
+  if (ctrl) seq.push_back(Key(VK_CONTROL, false));
   seq.push_back(Key(vk, false));
   seq.push_back(Key(vk, true));
+  if (ctrl) seq.push_back(Key(VK_CONTROL, true));
   if (alt) seq.push_back(Key(VK_MENU, true));
   if (shift) seq.push_back(Key(VK_SHIFT, true));
   SendInput(static_cast<UINT>(seq.size()), seq.data(), sizeof(INPUT));

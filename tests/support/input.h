@@ -6,8 +6,8 @@
 
 namespace input {
 
-// Presses and releases a key, with Shift and/or Alt held around it.
-void PressKey(WORD vk, bool shift = false, bool alt = false);
+// Presses and releases a key, with Shift, Alt and/or Ctrl held around it.
+void PressKey(WORD vk, bool shift = false, bool alt = false, bool ctrl = false);
 
 // Calls pump and checks cond until cond holds or the time is up; returns cond's last value.
 bool WaitUntil(const std::function<bool()>& cond, const std::function<void()>& pump, int timeoutMs = 5000);

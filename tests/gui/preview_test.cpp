@@ -1,0 +1,221 @@
+// The preview as the user drives it: the size box, the style switches, choosing fonts.
+#include "harness.h"
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/fontinstall.h"
+
+namespace {
+
+LOGFONTA PreviewFont(const Form1& form) {
+  LOGFONTA lf{};
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(form.Text2.Handle(), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  return lf;
+}
+
+// The character height, in pixels, a size in points gives on this screen (at least one).
+LONG PixelsFor(double points) {
+  HDC screen = GetDC(nullptr);
+  const double exact = points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0;
+  ReleaseDC(nullptr, screen);
+  const LONG px = static_cast<LONG>(exact + 0.5);
+  return px < 1 ? 1 : px;
+}
+
+std::wstring FaceOf(const LOGFONTA& lf) {
+  wchar_t face[LF_FACESIZE] = {};
+  MultiByteToWideChar(932, 0, lf.lfFaceName, -1, face, LF_FACESIZE);
+  return face;
+}
+
+}  // namespace
+
+class Preview : public MainWindow {
+ protected:
+  static void SetUpTestSuite() { fonts = new TestFonts(); }
+  static void TearDownTestSuite() {
+    delete fonts;
+    fonts = nullptr;
+  }
+  void SetUp() override {
+    MainWindow::SetUp();
+    ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
+  }
+
+  void Press(WORD vk, bool ctrl = false) {
+    input::PressKey(vk, false, false, ctrl);
+    // The input has been handled once the key is up again for this thread.
+    Settle([&] { return GetKeyState(vk) >= 0 && (!ctrl || GetKeyState(VK_CONTROL) >= 0); }, 2000);
+    Pump();
+  }
+
+  void EnterSize(const wchar_t* text) {
+    form->Text1.SetText(text);  // as if pasted through the box's own menu
+    form->Text1.Focus();
+    Press(VK_RETURN);
+  }
+
+  void Gather() {
+    SendMessageA(form->Command1.Handle(), BM_CLICK, 0, 0);
+    Pump();
+  }
+
+  static TestFonts* fonts;
+};
+TestFonts* Preview::fonts = nullptr;
+
+TEST_F(Preview, EnterInTheSizeBoxAppliesTheSizeAndRewritesTheBox) {
+  struct Row {
+    const wchar_t* typed;
+    const wchar_t* shown;
+    double points;
+  };
+  const Row rows[] = {
+      {L"", L"9", 9},        {L"0", L"9", 9},         {L"-3", L"9", 9},      {L"abc", L"9", 9},
+      {L"461", L"460", 460}, {L"460", L"460", 460},   {L"0.5", L"0.5", 0.5}, {L"12.", L"12", 12},
+      {L"009", L"9", 9},     {L"1.2.3", L"1.2", 1.2}, {L" 1 2 ", L"12", 12}, {L"&H1F", L"31", 31},
+      {L"1E2", L"100", 100}, {L"1E999", L"460", 460},
+  };
+  for (const Row& r : rows) {
+    EnterSize(r.typed);
+    const std::string what = testing::PrintToString(std::wstring(r.typed));
+    EXPECT_EQ(form->Text1.Text(), r.shown) << what;
+    EXPECT_EQ(PreviewFont(*form).lfHeight, -PixelsFor(r.points)) << what;
+  }
+}
+
+TEST_F(Preview, TheSizeBoxTakesOnlyDigitsAndAPointFromTheKeyboard) {
+  form->Text1.Focus();
+  for (WORD vk : {WORD('1'), WORD(VK_OEM_2), WORD('A'), WORD(VK_SPACE), WORD(VK_OEM_MINUS), WORD('2'),
+                  WORD(VK_OEM_PERIOD), WORD('5')})
+    Press(vk);
+  EXPECT_EQ(form->Text1.Text(), L"12.5") << "'/', letters, blanks and signs are refused";
+  Press(VK_BACK);
+  EXPECT_EQ(form->Text1.Text(), L"12.") << "Backspace deletes";
+  for (WORD vk : {WORD('3'), WORD('4'), WORD('6')}) Press(vk);
+  EXPECT_EQ(form->Text1.Text(), L"12.34") << "a sixth character is refused";
+
+  form->Text1.SetText(L"");
+  ASSERT_TRUE(OpenClipboard(form->Handle()));
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 3);
+  memcpy(GlobalLock(mem), "77", 3);
+  GlobalUnlock(mem);
+  SetClipboardData(CF_TEXT, mem);
+  CloseClipboard();
+  Press('V', true);
+  EXPECT_EQ(form->Text1.Text(), L"") << "Ctrl+V pastes nothing";
+  EXPECT_EQ(PreviewFont(*form).lfHeight, -PixelsFor(9)) << "typing alone applies nothing";
+}
+
+TEST_F(Preview, ChoosingAFontAppliesFaceStylesAndSize) {
+  Gather();
+  form->Check1.SetChecked(true);
+  form->Check4.SetChecked(true);
+  form->Text1.SetText(L"20");
+  form->ChangeFont(L"Gbx Beta 1");
+  const LOGFONTA lf = PreviewFont(*form);
+  EXPECT_EQ(FaceOf(lf), L"Gbx Beta 1");
+  EXPECT_GE(lf.lfWeight, FW_BOLD);
+  EXPECT_FALSE(lf.lfItalic);
+  EXPECT_FALSE(lf.lfStrikeOut);
+  EXPECT_TRUE(lf.lfUnderline);
+  EXPECT_EQ(lf.lfHeight, -PixelsFor(20));
+  EXPECT_EQ(form->Text1.Text(), L"20");
+
+  // The platform really uses that face for the preview.
+  HDC dc = GetDC(form->Text2.Handle());
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(form->Text2.Handle(), WM_GETFONT, 0, 0)));
+  char face[LF_FACESIZE] = {};
+  GetTextFaceA(dc, LF_FACESIZE, face);
+  SelectObject(dc, old);
+  ReleaseDC(form->Text2.Handle(), dc);
+  EXPECT_STREQ(face, "Gbx Beta 1");
+}
+
+TEST_F(Preview, ASwitchChangesOnlyItsOwnAttribute) {
+  form->ChangeFont(L"Gbx Beta 2");
+  form->Text1.SetText(L"33");  // typed, no Enter
+  struct Row {
+    const char* name;
+    ui::CheckBox* box;
+    BYTE LOGFONTA::*flag;
+  };
+  const Row rows[] = {{"Italic", &form->Check2, &LOGFONTA::lfItalic},
+                      {"Strikethrough", &form->Check3, &LOGFONTA::lfStrikeOut},
+                      {"Underline", &form->Check4, &LOGFONTA::lfUnderline}};
+  for (const Row& r : rows) {
+    const LOGFONTA before = PreviewFont(*form);
+    SendMessageA(r.box->Handle(), BM_CLICK, 0, 0);
+    Pump();
+    const LOGFONTA after = PreviewFont(*form);
+    EXPECT_TRUE(after.*r.flag) << r.name;
+    EXPECT_EQ(after.lfHeight, before.lfHeight) << r.name << ": the size box is not read";
+    EXPECT_EQ(after.lfWeight, before.lfWeight) << r.name;
+    EXPECT_EQ(FaceOf(after), L"Gbx Beta 2") << r.name;
+  }
+  SendMessageA(form->Check1.Handle(), BM_CLICK, 0, 0);
+  Pump();
+  EXPECT_GE(PreviewFont(*form).lfWeight, FW_BOLD);
+  SendMessageA(form->Check1.Handle(), BM_CLICK, 0, 0);
+  Pump();
+  EXPECT_LT(PreviewFont(*form).lfWeight, FW_BOLD) << "unticking takes bold away again";
+  EXPECT_EQ(PreviewFont(*form).lfHeight, -PixelsFor(9));
+  EXPECT_EQ(form->Text1.Text(), L"33");
+}
+
+TEST_F(Preview, ASizeTypedWithoutEnterComesWithTheNextFontChosen) {
+  Gather();
+  form->Text1.Focus();
+  Press('2');
+  Press('0');
+  EXPECT_EQ(PreviewFont(*form).lfHeight, -PixelsFor(9));
+  form->List1.Focus();
+  Press(VK_DOWN);
+  ASSERT_GE(form->List1.ListIndex(), 0);
+  EXPECT_EQ(FaceOf(PreviewFont(*form)), form->List1.Item(form->List1.ListIndex()));
+  EXPECT_EQ(PreviewFont(*form).lfHeight, -PixelsFor(20));
+  EXPECT_EQ(form->Text1.Text(), L"20");
+}
+
+TEST_F(Preview, AFaceNoFontHasStillLeavesAWorkingPreview) {
+  form->Text1.SetText(L"14");
+  form->ChangeFont(L"No Such Face At All");
+  Pump();
+  const LOGFONTA lf = PreviewFont(*form);
+  EXPECT_EQ(FaceOf(lf), L"No Such Face At All");
+  EXPECT_EQ(lf.lfHeight, -PixelsFor(14));
+  EXPECT_TRUE(IsWindowVisible(form->Text2.Handle()));
+  EXPECT_EQ(GetWindow(form->Handle(), GW_ENABLEDPOPUP), nullptr) << "no message is shown";
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+}
+
+TEST_F(Preview, ArrowKeysThroughTheListPreviewEveryEntryPassed) {
+  Gather();
+  form->List1.Focus();
+  Press(VK_HOME);
+  for (int step = 0; step < 8; ++step) {
+    const int index = form->List1.ListIndex();
+    ASSERT_EQ(index, step);
+    EXPECT_EQ(FaceOf(PreviewFont(*form)), form->List1.Item(index)) << "entry " << index;
+    Press(VK_DOWN);
+  }
+}
+
+TEST_F(Preview, ChoosingHundredsOfFontsLeavesOnlyTheCurrentFontAlive) {
+  Gather();
+  std::set<HFONT> seen;
+  const int count = form->List1.Count();
+  for (int i = 0; i < 300; ++i) {
+    form->List1.SetListIndex(i % count);
+    form->List1_Click();
+    seen.insert(reinterpret_cast<HFONT>(SendMessageA(form->Text2.Handle(), WM_GETFONT, 0, 0)));
+  }
+  const HFONT current = reinterpret_cast<HFONT>(SendMessageA(form->Text2.Handle(), WM_GETFONT, 0, 0));
+  int alive = 0;
+  for (HFONT f : seen) alive += GetObjectType(f) == OBJ_FONT;
+  EXPECT_EQ(alive, 1) << "of " << seen.size() << " fonts the preview had, only the current one may live";
+  EXPECT_EQ(GetObjectType(current), static_cast<DWORD>(OBJ_FONT));
+}
