@@ -1,9 +1,11 @@
 #include "mainwnd/form1.h"
 
 #include "flatbutton/flatbutton.h"
+#include "mainwnd/appmessage.h"
 #include "mainwnd/sampletext.h"
 #include "mainwnd/setwindowsize.h"
 #include "res/resource.h"
+#include "ui/twips.h"
 
 namespace {
 constexpr double kClientWidth = 8175;
@@ -20,12 +22,15 @@ void Form1::Load() {
 }
 
 void Form1::CreateControls() {
-  CreateForm(L"Glyphora", kClientWidth, kClientHeight, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
+  CreateForm(mainwnd::kAppTitle, kClientWidth, kClientHeight, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
   SetIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GLYPHBOX)));
   const HWND form = Handle();
 
   Combo1.Create(form, {120, 120, 2415, 300});
   List1.Create(form, {120, 480, 2415, 4200});
+  // The right click finds its row as font size x 20 twips; rows of exactly that height make
+  // the row found the row under the pointer.
+  List1.SetRowHeight(ui::RoundHalfEven(List1.FontSize() * 20));
   Bar.Create(form, {2535, 120, 45, 4545});
   Bar.SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)));
   Text2.Create(form, {2595, 120, 5460, 4560}, ui::TextBox::Kind::MultiLine);
@@ -84,6 +89,10 @@ void Form1::WireEvents() {
                                 {Check3, ui::Event::Click, &Form1::Check3_Click},
                                 {Check4, ui::Event::Click, &Form1::Check4_Click},
                                 {Text1, ui::Event::KeyPress, &Form1::Text1_KeyPress},
+                                {List1, ui::Event::MouseDown, &Form1::List1_MouseDown},
+                                {List1, ui::Event::DblClick, &Form1::List1_DblClick},
+                                {m_List_Copy, ui::Event::Click, &Form1::m_List_Copy_Click},
+                                {m_List_Remove, ui::Event::Click, &Form1::m_List_Remove_Click},
                             });
 }
 

@@ -55,6 +55,10 @@ class Form1 : public ui::Form {
   void Check3_Click();
   void Check4_Click();
   void Text1_KeyPress(int& KeyAscii);
+  void List1_MouseDown(int Button, int Shift, double X, double Y);
+  void List1_DblClick();
+  void m_List_Copy_Click(int Index);
+  void m_List_Remove_Click();
 
  protected:
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

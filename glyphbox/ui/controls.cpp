@@ -38,6 +38,7 @@ void CheckBox::Notify(unsigned code) {
 void ListBox::Create(HWND parent, const Rect& r) {
   CreateChild(parent, "LISTBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_SORT | LBS_NOTIFY,
               WS_EX_CLIENTEDGE, r);
+  Subclass();
 }
 
 int ListBox::Count() const { return static_cast<int>(::SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
@@ -66,6 +67,33 @@ void ListBox::SetListIndex(int index) { ::SendMessageA(hwnd_, LB_SETCURSEL, inde
 int ListBox::TopIndex() const { return static_cast<int>(::SendMessageA(hwnd_, LB_GETTOPINDEX, 0, 0)); }
 
 void ListBox::SetTopIndex(int index) { ::SendMessageA(hwnd_, LB_SETTOPINDEX, index, 0); }
+
+double ListBox::FontSize() const {
+  LOGFONTA lf{};
+  ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(hwnd_, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+  return std::abs(lf.lfHeight) * 72.0 / ScreenDpiY();
+}
+
+void ListBox::SetRowHeight(double twips) {
+  ::SendMessageA(hwnd_, LB_SETITEMHEIGHT, 0, MAKELPARAM(YToPixels(twips), 0));
+}
+
+bool ListBox::Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {
+  // A quick second right or middle press arrives as a double click, but is a press all the
+  // same (the left one is the list's own double click).
+  if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN || msg == WM_MBUTTONDOWN || msg == WM_RBUTTONDBLCLK ||
+      msg == WM_MBUTTONDBLCLK) {
+    const int button = msg == WM_LBUTTONDOWN ? 1 : (msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK) ? 2 : 4;
+    EventArgs a = MouseArgs(wp, lp, button);
+    Fire(Event::MouseDown, a);
+  } else if (msg == WM_KEYDOWN) {
+    EventArgs a;
+    a.key = static_cast<int>(wp);
+    a.shift = ShiftState();
+    Fire(Event::KeyDown, a);
+  }
+  return false;  // the list still handles the press as usual
+}
 
 void ListBox::Notify(unsigned code) {
   EventArgs a;

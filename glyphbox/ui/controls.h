@@ -36,7 +36,14 @@ class ListBox : public Control {
   void SetListIndex(int index);
   int TopIndex() const;
   void SetTopIndex(int index);
+  // The list's font size in points.
+  double FontSize() const;
+  // Every row this many twips high.
+  void SetRowHeight(double twips);
   void Notify(unsigned code) override;
+
+ protected:
+  bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 class ComboBox : public Control {

@@ -51,6 +51,12 @@ void PopupMenu::AppendSeparator(MenuCommand& command, int index) {
   ::AppendMenuA(menu_.Get(), MF_SEPARATOR, 0, nullptr);
 }
 
+void PopupMenu::Show(HWND owner) {
+  POINT at{};
+  ::GetCursorPos(&at);
+  ::TrackPopupMenu(menu_.Get(), TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner, nullptr);
+}
+
 bool PopupMenu::Dispatch(UINT id) {
   const auto it = Ids().find(id);
   if (it == Ids().end()) return false;

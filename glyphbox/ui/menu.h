@@ -33,6 +33,8 @@ class PopupMenu {
   void Append(MenuCommand& command, int index, std::wstring_view caption);
   void AppendSeparator(MenuCommand& command, int index);
   HMENU Handle() const { return menu_.Get(); }
+  // Opens the menu at the mouse pointer; the chosen item's command reaches owner.
+  void Show(HWND owner);
   const std::wstring& Caption() const { return caption_; }
 
   // Raises the chosen item's Click; the owner window routes WM_COMMAND ids here.

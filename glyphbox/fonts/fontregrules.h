@@ -1,0 +1,34 @@
+#pragma once
+// How a list name is matched against the registry table of installed fonts, where every
+// value maps a display name ("Alpha Bold (TrueType)") to a font file. Pure: the values come
+// from whoever walks the registry.
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mdl_RemoveFont {
+
+struct FontRegEntry {
+  std::wstring strValueName;
+  std::wstring strFileName;
+};
+
+struct FontRegInfo {
+  long lMax = -1;  // index of the last entry; -1 when nothing belongs to the font
+  std::vector<FontRegEntry> Entries;
+};
+
+// The name without a trailing charset word (" Baltic", " CE", " CYR", " Greek", " TUR").
+std::wstring CutFontCharset(std::wstring_view name);
+
+// Hands out the next value (name and data, already cut at their NUL); false when there are
+// no more.
+using ValueSource = std::function<bool(FontRegEntry& value)>;
+
+// Reads values until a single match (a collection member, a bitmap font) or the end, and
+// collects the family's values in the order read. strFontName loses one charset word per
+// value read, as the caller relies on. An empty name belongs to no value.
+FontRegInfo MatchFontValues(std::wstring& strFontName, const ValueSource& next);
+
+}  // namespace mdl_RemoveFont

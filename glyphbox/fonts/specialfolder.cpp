@@ -1,0 +1,24 @@
+#include "fonts/specialfolder.h"
+
+#include <array>
+
+#include "catalogue/nullcut.h"
+#include "ui/handles.h"
+#include "ui/text.h"
+
+namespace mdl_SpecialFolder {
+
+std::wstring GetSpecialFolder(HWND owner, int csidl) {
+  LPITEMIDLIST pidl = nullptr;
+  if (::SHGetSpecialFolderLocation(owner, csidl, &pidl) != S_OK) return {};
+  return GetPathFromIDList(pidl);
+}
+
+std::wstring GetPathFromIDList(LPITEMIDLIST pidl) {
+  const ui::UniquePidl owned(pidl);
+  std::array<char, MAX_PATH> path{};
+  ::SHGetPathFromIDListA(owned.Get(), path.data());
+  return Cmmdl_NullCut::NullCut(ui::FromAnsi(std::string_view(path.data(), path.size())));
+}
+
+}  // namespace mdl_SpecialFolder

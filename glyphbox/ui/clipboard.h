@@ -1,0 +1,11 @@
+#pragma once
+#include <string_view>
+
+#include "ui/win.h"
+
+namespace ui {
+
+// Replaces the clipboard's content with plain text (CF_TEXT, in the ANSI code page).
+bool SetClipboardText(HWND owner, std::wstring_view text);
+
+}  // namespace ui

@@ -1,0 +1,254 @@
+// The font list's right click, its menu, the double click and what lands on the clipboard.
+#include "harness.h"
+
+#include <string>
+
+#include "support/fontinstall.h"
+#include "support/watcher.h"
+
+namespace {
+
+// Moves the pointer into the window first and waits until it is there: a press sent along
+// with the move can still carry the old position.
+void Mouse(HWND hwnd, int x, int y, DWORD down, DWORD up, bool twice = false) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof move);
+  input::WaitUntil(
+      [&] {
+        POINT now;
+        GetCursorPos(&now);
+        return now.x == p.x && now.y == p.y;
+      },
+      &Pump, 2000);
+  INPUT press[4] = {};
+  for (auto& i : press) i.type = INPUT_MOUSE;
+  press[0].mi.dwFlags = press[2].mi.dwFlags = down;
+  press[1].mi.dwFlags = press[3].mi.dwFlags = up;
+  SendInput(twice ? 4 : 2, press, sizeof(INPUT));
+}
+
+std::wstring ClipboardText(HWND owner) {
+  std::wstring text;
+  if (!OpenClipboard(owner)) return L"<clipboard busy>";
+  if (HANDLE h = GetClipboardData(CF_TEXT)) {
+    const char* bytes = static_cast<const char*>(GlobalLock(h));
+    wchar_t wide[1024] = {};
+    MultiByteToWideChar(932, 0, bytes, -1, wide, 1024);
+    text = wide;
+    GlobalUnlock(h);
+  } else {
+    text = L"<no text>";
+  }
+  CloseClipboard();
+  return text;
+}
+
+void PutOnClipboard(HWND owner, const char* text) {
+  OpenClipboard(owner);
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, strlen(text) + 1);
+  memcpy(GlobalLock(mem), text, strlen(text) + 1);
+  GlobalUnlock(mem);
+  SetClipboardData(CF_TEXT, mem);
+  CloseClipboard();
+}
+
+BOOL CALLBACK FindVisibleMenu(HWND hwnd, LPARAM found) {
+  char cls[16] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == GetCurrentProcessId() && strcmp(cls, "#32768") == 0 && IsWindowVisible(hwnd)) {
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A closed menu takes a moment to let go of the mouse; the next click waits for that.
+bool NoMenuShown() {
+  bool found = false;
+  EnumWindows(&FindVisibleMenu, reinterpret_cast<LPARAM>(&found));
+  return !found;
+}
+
+constexpr char kFontsKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+
+}  // namespace
+
+class ListMenu : public MainWindow {
+ protected:
+  static void SetUpTestSuite() {
+    fonts = new TestFonts();
+    HKEY key;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
+    for (const auto& [name, file] : kFamily)
+      RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(file), static_cast<DWORD>(strlen(file) + 1));
+    RegCloseKey(key);
+  }
+  static void TearDownTestSuite() {
+    HKEY key;
+    RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_SET_VALUE, &key);
+    for (const auto& [name, file] : kFamily) RegDeleteValueA(key, name);
+    RegCloseKey(key);
+    delete fonts;
+  }
+  void SetUp() override {
+    MainWindow::SetUp();
+    ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
+  }
+  void Gather() {
+    SendMessageA(form->Command1.Handle(), BM_CLICK, 0, 0);
+    Pump();
+  }
+  void Select(const wchar_t* name) {
+    const int count = form->List1.Count();
+    for (int i = 0; i < count; ++i)
+      if (form->List1.Item(i) == name) {
+        form->List1.SetListIndex(i);
+        form->List1_Click();
+        return;
+      }
+    ADD_FAILURE() << "not listed: " << testing::PrintToString(std::wstring(name));
+  }
+  // Presses a mouse button at pixel height y in the list and waits for the press to be handled.
+  void Press(int y, DWORD down, DWORD up) {
+    Mouse(form->List1.Handle(), 20, y, down, up);
+    Settle([] { return GetKeyState(VK_RBUTTON) >= 0 && GetKeyState(VK_MBUTTON) >= 0 && GetKeyState(VK_LBUTTON) >= 0; }, 2000);
+    Settle([] { return false; }, 150);
+  }
+
+  static TestFonts* fonts;
+  static constexpr std::pair<const char*, const char*> kFamily[] = {
+      {"Gbx Menu (TrueType)", "gbxmenu.ttf"},
+      {"Gbx Menu Bold (TrueType)", "gbxmenub.ttf"},
+      {"Gbx Menu Italic (TrueType)", "gbxmenui.ttf"},
+  };
+};
+TestFonts* ListMenu::fonts = nullptr;
+
+TEST_F(ListMenu, ARightClickSelectsTheRowUnderThePointerPreviewsItAndOpensTheMenu) {
+  Gather();
+  ASSERT_GT(form->List1.Count(), 20);
+  // 9-point list font: rows of 180 twips, which is 12 pixels here.
+  ASSERT_EQ(SendMessageA(form->List1.Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
+  struct Row {
+    int top, yPixels, selected;
+  };
+  const Row rows[] = {{0, 1, 0}, {0, 11, 0}, {0, 12, 1}, {3, 26, 5}, {2, 40, 5}, {4, 100, 12}};
+  for (const Row& r : rows) {
+    form->List1.SetTopIndex(r.top);
+    ASSERT_EQ(form->List1.TopIndex(), r.top);
+    std::wstring item;
+    WindowWatcher menu("#32768", nullptr, [&](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
+    // Quick right clicks in a row: the second of a pair arrives as a double click.
+    Press(r.yPixels, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    Settle([&] { return menu.Seen() > 0; }, 3000);
+    EXPECT_EQ(menu.Seen(), 1) << "the menu opened, y=" << r.yPixels;
+    EXPECT_EQ(form->List1.ListIndex(), r.selected) << "top " << r.top << ", y=" << r.yPixels;
+    const DWORD hit = static_cast<DWORD>(SendMessageA(form->List1.Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(20, r.yPixels)));
+    EXPECT_EQ(LOWORD(hit), r.selected) << "the row chosen is the row under the pointer";
+    EXPECT_EQ(form->Text2.FontName(), form->List1.Item(r.selected)) << "and it is previewed";
+    EXPECT_EQ(GetFocus(), form->List1.Handle());
+    Settle(&NoMenuShown, 3000);
+  }
+}
+
+TEST_F(ListMenu, ChoosingTheFirstItemCopiesTheName) {
+  Gather();
+  PutOnClipboard(form->Handle(), "before");
+  WindowWatcher menu("#32768", nullptr, [](HWND m) {
+    PostMessageA(m, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
+  });
+  form->List1.SetTopIndex(0);
+  Press(30, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  Settle([&] { return menu.Seen() > 0; }, 3000);
+  Pump();
+  EXPECT_EQ(ClipboardText(form->Handle()), form->List1.Item(2));
+}
+
+TEST_F(ListMenu, OtherPressesAndAnEmptyListOpenNoMenu) {
+  {
+    WindowWatcher menu("#32768", nullptr, [](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
+    Press(30, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    EXPECT_EQ(menu.Seen(), 0) << "empty list";
+    EXPECT_EQ(form->List1.ListIndex(), -1);
+  }
+  Gather();
+  WindowWatcher menu("#32768", nullptr, [](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
+  Press(30, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+  EXPECT_EQ(form->List1.ListIndex(), -1) << "a middle press selects nothing";
+  Press(30, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(menu.Seen(), 0);
+}
+
+TEST_F(ListMenu, ADoubleClickPreviewsAndCopiesTheName) {
+  Gather();
+  form->List1.SetTopIndex(0);
+  PutOnClipboard(form->Handle(), "before");
+  Mouse(form->List1.Handle(), 20, 18, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, true);
+  Settle([&] { return ClipboardText(form->Handle()) != L"before"; }, 3000);
+  EXPECT_EQ(ClipboardText(form->Handle()), form->List1.Item(1));
+  EXPECT_EQ(form->Text2.FontName(), form->List1.Item(1));
+}
+
+TEST_F(ListMenu, TheFileNameCopyGivesOneLinePerRegistryValue) {
+  form->List1.AddItem(L"Gbx Menu");
+  form->List1.SetListIndex(0);
+  form->m_List_Copy_Click(1);
+  const std::wstring text = ClipboardText(form->Handle());
+  EXPECT_EQ(std::count(text.begin(), text.end(), L'\n'), 3);
+  for (const wchar_t* file : {L"gbxmenu.ttf\r\n", L"gbxmenub.ttf\r\n", L"gbxmenui.ttf\r\n"})
+    EXPECT_NE(text.find(file), std::wstring::npos) << testing::PrintToString(text);
+}
+
+TEST_F(ListMenu, ACharsetNameCopiesItselfButTheFilesOfItsFamily) {
+  form->List1.AddItem(L"Gbx Menu CE");
+  form->List1.SetListIndex(0);
+  form->m_List_Copy_Click(0);
+  EXPECT_EQ(ClipboardText(form->Handle()), L"Gbx Menu CE");
+  form->m_List_Copy_Click(1);
+  const std::wstring files = ClipboardText(form->Handle());
+  EXPECT_EQ(std::count(files.begin(), files.end(), L'\n'), 3) << testing::PrintToString(files);
+  EXPECT_NE(files.find(L"gbxmenub.ttf\r\n"), std::wstring::npos);
+}
+
+TEST_F(ListMenu, JapaneseNamesReachTheClipboardInCodePage932) {
+  form->List1.AddItem(L"IPAゴシック");
+  form->List1.SetListIndex(0);
+  form->m_List_Copy_Click(0);
+  ASSERT_TRUE(OpenClipboard(form->Handle()));
+  const char* bytes = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
+  EXPECT_STREQ(bytes, "IPA\x83\x53\x83\x56\x83\x62\x83\x4E");
+  GlobalUnlock(GetClipboardData(CF_TEXT));
+  CloseClipboard();
+}
+
+TEST_F(ListMenu, NothingPlacedOrNothingSelectedLeavesTheClipboardAlone) {
+  PutOnClipboard(form->Handle(), "before");
+  MessageBoxSeen seen;
+  {
+    WindowWatcher box("#32770", "Glyphora", [&](HWND b) { ReadAndAnswer(b, IDOK, seen); });
+    form->List1.AddItem(L"Gbx Unplaced");
+    form->List1.SetListIndex(0);
+    form->m_List_Copy_Click(1);
+    EXPECT_EQ(box.Seen(), 1);
+  }
+  EXPECT_EQ(seen.text, L"フォント情報を取得できませんでした");
+  EXPECT_EQ(ClipboardText(form->Handle()), L"before");
+
+  WindowWatcher none("#32770", "Glyphora", [](HWND b) { PostMessageA(b, WM_COMMAND, IDOK, 0); });
+  form->List1.SetListIndex(-1);
+  form->m_List_Copy_Click(1);
+  EXPECT_EQ(none.Seen(), 0) << "no selection: no scan, no message";
+  EXPECT_EQ(ClipboardText(form->Handle()), L"before");
+  form->m_List_Copy_Click(2);
+  EXPECT_EQ(ClipboardText(form->Handle()), L"before") << "the separator does nothing";
+}

@@ -1,0 +1,143 @@
+#include "fonts/fontregrules.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fonts/addbslash.h"
+
+using namespace mdl_RemoveFont;
+
+namespace {
+
+using Values = std::vector<FontRegEntry>;
+
+struct Scan {
+  FontRegInfo info;
+  std::wstring nameAfter;
+  size_t valuesRead;
+};
+
+Scan Match(std::wstring name, const Values& values) {
+  size_t i = 0;
+  FontRegInfo info = MatchFontValues(name, [&](FontRegEntry& v) {
+    if (i == values.size()) return false;
+    v = values[i++];
+    return true;
+  });
+  return {info, name, i};
+}
+
+std::vector<std::wstring> Files(const FontRegInfo& info) {
+  std::vector<std::wstring> files;
+  for (long i = 0; i <= info.lMax; ++i) files.push_back(info.Entries[i].strFileName);
+  return files;
+}
+
+}  // namespace
+
+TEST(CutFontCharset, DropsOnlyAnExactTrailingCharsetWord) {
+  struct Row {
+    const wchar_t* in;
+    const wchar_t* out;
+  };
+  for (const Row& r : {Row{L"Alpha CE", L"Alpha"}, Row{L"Alpha Mono Baltic", L"Alpha Mono"}, Row{L"Alpha CYR", L"Alpha"},
+                       Row{L"Alpha Greek", L"Alpha"}, Row{L"Alpha TUR", L"Alpha"}, Row{L"Alpha Black", L"Alpha Black"},
+                       Row{L"Alpha ce", L"Alpha ce"}, Row{L"Alpha", L"Alpha"}, Row{L"CE", L"CE"},
+                       Row{L"Alpha Greek CE", L"Alpha Greek"}, Row{L"Alpha CE Bold", L"Alpha CE Bold"},
+                       Row{L" CE", L""}, Row{L"", L""}})
+    EXPECT_EQ(CutFontCharset(r.in), r.out) << testing::PrintToString(std::wstring(r.in));
+}
+
+TEST(FontRegMatch, TheRegistrysUsualNames) {
+  struct Row {
+    const wchar_t* search;
+    FontRegEntry value;
+    long lMax;  // -1 skipped, 0 found
+  };
+  const Row rows[] = {
+      {L"Alpha", {L"Alpha (TrueType)", L"alpha.ttf"}, 0},
+      {L"Alpha", {L"Alpha Bold Italic (TrueType)", L"alphabi.ttf"}, 0},
+      {L"Alpha", {L"Alpha Black (TrueType)", L"alphabk.ttf"}, -1},
+      {L"Alpha", {L"Alpha (OpenType)", L"alpha.otf"}, 0},
+      {L"Beta", {L"Beta & Gamma & Delta (TrueType)", L"bgd.ttc"}, 0},
+      {L"Delta", {L"Beta & Gamma & Delta (TrueType)", L"bgd.ttc"}, 0},
+      {L"Gamma", {L"Beta & Gamma & Delta (TrueType)", L"bgd.ttc"}, 0},
+      {L"Omega", {L"Omega 8,10,12 (VGA res)", L"OMEGA.FON"}, 0},
+      {L"Alpha", {L"Alpha Narrow Bold (TrueType)", L"alphanb.ttf"}, -1},
+      {L"Alpha", {L"Alpha Italic (TrueType)", L"alphai.ttf"}, 0},
+      {L"Alpha", {L"Alpha Regular", L"alphar.ttf"}, 0},
+      {L"Alpha", {L"Alpha Normal", L"alphan.ttf"}, 0},
+      {L"Alpha", {L"Alpha Plain", L"alphap.ttf"}, 0},
+      {L"Alpha", {L"Alpha", L"alpha.ttf"}, -1},       // exactly the name: no style word
+      {L"Alpha", {L"Alpha", L"alpha.fon"}, 0},        // ... unless it is a bitmap font
+      {L"Alpha", {L"Alpha", L"ALPHA.Fon"}, 0},
+      {L"Alpha", {L"Alpha bold (TrueType)", L"a.ttf"}, -1},  // style words are case-sensitive
+      {L"alpha", {L"Alpha (TrueType)", L"alpha.ttf"}, -1},   // and so are names
+      {L"eta", {L"Beta & Gamma (TrueType)", L"bg.ttc"}, 0},  // plain substring tests
+      {L"Alpha", {L"Alphabet (TrueType)", L"abc.ttf"}, -1},
+      {L"Alpha", {L"AlphaXBold (TrueType)", L"ax.ttf"}, 0},  // any one character separates
+      {L"Alpha", {L"Alpha Bol", L"x.ttf"}, -1},               // too short for a style word
+      {L"", {L"Alpha (TrueType)", L"alpha.ttf"}, -1},         // an empty name belongs nowhere
+  };
+  for (const Row& r : rows) {
+    const Scan s = Match(r.search, {r.value});
+    EXPECT_EQ(s.info.lMax, r.lMax) << testing::PrintToString(std::wstring(r.search)) << " vs "
+                                   << testing::PrintToString(r.value.strValueName);
+    if (r.lMax == 0) {
+      EXPECT_EQ(s.info.Entries[0].strFileName, r.value.strFileName);
+    }
+  }
+}
+
+TEST(FontRegMatch, AFamilyIsCollectedInTheOrderRead) {
+  const Values values{{L"Zeta (TrueType)", L"zeta.ttf"},          {L"Alpha Bold (TrueType)", L"alphab.ttf"},
+                      {L"Alpha Black (TrueType)", L"alphabk.ttf"}, {L"Alpha (TrueType)", L"alpha.ttf"},
+                      {L"Alpha Italic (TrueType)", L"alphai.ttf"}};
+  const Scan s = Match(L"Alpha", values);
+  EXPECT_EQ(Files(s.info), (std::vector<std::wstring>{L"alphab.ttf", L"alpha.ttf", L"alphai.ttf"}));
+  EXPECT_EQ(s.info.lMax, 2);
+  EXPECT_EQ(s.valuesRead, values.size());
+}
+
+TEST(FontRegMatch, ASingleMatchReplacesWhatWasCollectedAndEndsTheScan) {
+  const Values values{{L"Delta (TrueType)", L"delta.ttf"},
+                      {L"Beta & Gamma & Delta (TrueType)", L"bgd.ttc"},
+                      {L"Delta Bold (TrueType)", L"deltab.ttf"}};
+  const Scan s = Match(L"Delta", values);
+  EXPECT_EQ(Files(s.info), std::vector<std::wstring>{L"bgd.ttc"});
+  EXPECT_EQ(s.info.Entries[0].strValueName, L"Beta & Gamma & Delta (TrueType)");
+  EXPECT_EQ(s.valuesRead, 2u) << "a later value is not looked at";
+}
+
+TEST(FontRegMatch, ACharsetWordIsCutFromTheCallersName) {
+  const Values values{{L"Alpha (TrueType)", L"alpha.ttf"}, {L"Alpha Bold (TrueType)", L"alphab.ttf"}};
+  const Scan ce = Match(L"Alpha CE", values);
+  EXPECT_EQ(Files(ce.info), (std::vector<std::wstring>{L"alpha.ttf", L"alphab.ttf"}));
+  EXPECT_EQ(ce.nameAfter, L"Alpha");
+
+  // Two charset words lose one per value read: the first value is compared with "Alpha Greek".
+  const Values three{{L"Alpha (TrueType)", L"first.ttf"},
+                     {L"Alpha (TrueType)", L"second.ttf"},
+                     {L"Alpha Greek (TrueType)", L"greek.ttf"}};
+  const Scan two = Match(L"Alpha Greek CE", three);
+  EXPECT_EQ(Files(two.info), (std::vector<std::wstring>{L"second.ttf"}));
+  EXPECT_EQ(two.nameAfter, L"Alpha");
+}
+
+TEST(FontRegMatch, AnEmptyKeyFindsNothingAndLeavesTheNameAlone) {
+  const Scan s = Match(L"Alpha CE", {});
+  EXPECT_EQ(s.info.lMax, -1);
+  EXPECT_EQ(s.nameAfter, L"Alpha CE");
+}
+
+TEST(AddBslash, EndsAPathWithOneBackslash) {
+  struct Row {
+    const wchar_t* in;
+    const wchar_t* out;
+  };
+  for (const Row& r : {Row{L"C:\\Windows\\Fonts", L"C:\\Windows\\Fonts\\"}, Row{L"C:\\Windows\\Fonts\\", L"C:\\Windows\\Fonts\\"},
+                       Row{L"", L"\\"}, Row{L"a/", L"a/\\"}, Row{L"\\", L"\\"}})
+    EXPECT_EQ(Cmmdl_AddBslash::AddBslash(r.in), r.out) << testing::PrintToString(std::wstring(r.in));
+}
