@@ -17,6 +17,7 @@ constexpr DWORD kNameChars = 255;
 constexpr DWORD kDataBytes = 255;
 
 int fontsFolderLookups = 0;
+std::wstring fontsFolderOverride;
 
 }  // namespace
 
@@ -51,6 +52,7 @@ FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& enumVal
         Cmmdl_NullCut::NullCut(ui::FromAnsi(std::string_view(name.data(), name.size())));
     value.strFileName = Cmmdl_NullCut::NullCut(
         ui::FromAnsi(std::string_view(reinterpret_cast<const char*>(data.data()), data.size())));
+    value.bComplete = result == ERROR_SUCCESS;
     return true;
   };
   return MatchFontValues(strFontName, next);
@@ -70,6 +72,7 @@ FontRegInfo GetFontRegInfo(std::wstring& strFontName, HWND owner) {
 }
 
 std::wstring GetFontsFolder(HWND owner) {
+  if (!fontsFolderOverride.empty()) return fontsFolderOverride;
   static std::wstring folder;
   if (folder.empty()) {
     ++fontsFolderLookups;
@@ -79,5 +82,7 @@ std::wstring GetFontsFolder(HWND owner) {
 }
 
 int FontsFolderLookups() { return fontsFolderLookups; }
+
+void OverrideFontsFolderForTest(std::wstring folder) { fontsFolderOverride = std::move(folder); }
 
 }  // namespace mdl_RemoveFont

@@ -27,5 +27,7 @@ FontRegInfo GetFontRegInfo(std::wstring& strFontName, HWND owner);
 std::wstring GetFontsFolder(HWND owner);
 // How many times GetFontsFolder asked the shell during this run.
 int FontsFolderLookups();
+// Tests only: what GetFontsFolder answers while the text is not empty.
+void OverrideFontsFolderForTest(std::wstring folder);
 
 }  // namespace mdl_RemoveFont

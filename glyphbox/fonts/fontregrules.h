@@ -12,6 +12,7 @@ namespace mdl_RemoveFont {
 struct FontRegEntry {
   std::wstring strValueName;
   std::wstring strFileName;
+  bool bComplete = true;  // false when the value did not fit the scan's buffers
 };
 
 struct FontRegInfo {

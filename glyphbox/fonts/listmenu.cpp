@@ -2,6 +2,7 @@
 #include <string>
 
 #include "fonts/fontreg.h"
+#include "fonts/removefont.h"
 #include "mainwnd/form1.h"
 #include "ui/clipboard.h"
 #include "ui/twips.h"
@@ -45,4 +46,12 @@ void Form1::m_List_Copy_Click(int Index) {
   }
 }
 
-void Form1::m_List_Remove_Click() {}
+void Form1::m_List_Remove_Click() {
+  if (SelectedText(List1).empty()) return;
+  long index = List1.ListIndex();
+  mdl_RemoveFont::RemoveFont(*this, index);
+}
+
+void Form1::List1_KeyDown(int KeyCode, int) {
+  if (KeyCode == VK_DELETE && !SelectedText(List1).empty()) m_List_Remove_Click();
+}

@@ -91,6 +91,7 @@ void Form1::WireEvents() {
                                 {Text1, ui::Event::KeyPress, &Form1::Text1_KeyPress},
                                 {List1, ui::Event::MouseDown, &Form1::List1_MouseDown},
                                 {List1, ui::Event::DblClick, &Form1::List1_DblClick},
+                                {List1, ui::Event::KeyDown, &Form1::List1_KeyDown},
                                 {m_List_Copy, ui::Event::Click, &Form1::m_List_Copy_Click},
                                 {m_List_Remove, ui::Event::Click, &Form1::m_List_Remove_Click},
                             });

@@ -59,6 +59,7 @@ class Form1 : public ui::Form {
   void List1_DblClick();
   void m_List_Copy_Click(int Index);
   void m_List_Remove_Click();
+  void List1_KeyDown(int KeyCode, int Shift);
 
  protected:
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

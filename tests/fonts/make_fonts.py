@@ -7,16 +7,28 @@ import os
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
 
-# file name -> family name. Two names differ only in case; some end in digits for "#"
-# patterns; one carries a bracket for literal-bracket searches.
+# file name -> (family name, style). Two names differ only in case; some end in digits for
+# "#" patterns; one carries a bracket for literal-bracket searches. The rest are for the
+# removal tests: a family of four styles, a lone font, siblings with charset words.
 FONTS = {
-    'gbx-alpha.ttf': 'Gbx Alpha',
-    'gbx-alpha-caps.ttf': 'GBX ALPHA',
-    'gbx-beta1.ttf': 'Gbx Beta 1',
-    'gbx-beta2.ttf': 'Gbx Beta 2',
-    'gbx-beta10.ttf': 'Gbx Beta 10',
-    'gbx-gamma.ttf': 'Gbx Gamma]',
+    'gbx-alpha.ttf': ('Gbx Alpha', 'Regular'),
+    'gbx-alpha-caps.ttf': ('GBX ALPHA', 'Regular'),
+    'gbx-beta1.ttf': ('Gbx Beta 1', 'Regular'),
+    'gbx-beta2.ttf': ('Gbx Beta 2', 'Regular'),
+    'gbx-beta10.ttf': ('Gbx Beta 10', 'Regular'),
+    'gbx-gamma.ttf': ('Gbx Gamma]', 'Regular'),
+    'gbx-quad.ttf': ('Gbx Quad', 'Regular'),
+    'gbx-quadb.ttf': ('Gbx Quad', 'Bold'),
+    'gbx-quadi.ttf': ('Gbx Quad', 'Italic'),
+    'gbx-quadz.ttf': ('Gbx Quad', 'Bold Italic'),
+    'gbx-solo.ttf': ('Gbx Solo', 'Regular'),
+    'gbx-sib.ttf': ('Gbx Sib', 'Regular'),
+    'gbx-sibbal.ttf': ('Gbx Sib Baltic', 'Regular'),
+    'gbx-sibce.ttf': ('Gbx Sib CE', 'Regular'),
 }
+# A collection of two faces, and a file that only claims to be a bitmap font.
+COLLECTION = ('gbx-coll.ttc', ['Gbx CollA', 'Gbx CollB'])
+FAKE_FON = 'gbx-omega.fon'
 
 
 def box_glyph(x0, y0, x1, y1):
@@ -29,7 +41,7 @@ def box_glyph(x0, y0, x1, y1):
     return pen.glyph()
 
 
-def build(path, family):
+def build(path, family, style='Regular'):
     names = ['.notdef', 'space', 'A', 'a']
     fb = FontBuilder(1000, isTTF=True)
     fb.setupGlyphOrder(names)
@@ -39,17 +51,31 @@ def build(path, family):
                   'A': box_glyph(50, 0, 550, 700), 'a': box_glyph(50, 0, 450, 500)})
     fb.setupHorizontalMetrics({n: (600, 50) for n in names})
     fb.setupHorizontalHeader(ascent=800, descent=-200)
-    fb.setupNameTable({'familyName': family, 'styleName': 'Regular',
-                       'uniqueFontIdentifier': family + ' Regular', 'fullName': family,
-                       'psName': family.replace(' ', '').replace(']', '') + '-Regular'})
+    bold, italic = 'Bold' in style, 'Italic' in style
+    ps = family.replace(' ', '').replace(']', '') + '-' + style.replace(' ', '')
+    fb.setupNameTable({'familyName': family, 'styleName': style,
+                       'uniqueFontIdentifier': family + ' ' + style, 'fullName': family + ' ' + style,
+                       'psName': ps})
+    fs_selection = (0x20 if bold else 0) | (0x01 if italic else 0) or 0x40
     fb.setupOS2(sTypoAscender=800, sTypoDescender=-200, usWinAscent=800, usWinDescent=200,
-                ulCodePageRange1=1)  # Latin 1
-    fb.setupPost()
-    fb.save(path)
+                ulCodePageRange1=1,  # Latin 1
+                usWeightClass=700 if bold else 400, fsSelection=fs_selection)
+    fb.setupPost(italicAngle=-12 if italic else 0)
+    fb.font['head'].macStyle = (1 if bold else 0) | (2 if italic else 0)
+    return fb.font
 
 
 if __name__ == '__main__':
+    from fontTools.ttLib.ttCollection import TTCollection
+
     here = os.path.dirname(os.path.abspath(__file__))
-    for file, family in FONTS.items():
-        build(os.path.join(here, file), family)
-        print(file, family)
+    for file, (family, style) in FONTS.items():
+        build(os.path.join(here, file), family, style).save(os.path.join(here, file))
+        print(file, family, style)
+    ttc = TTCollection()
+    ttc.fonts = [build(None, family) for family in COLLECTION[1]]
+    ttc.save(os.path.join(here, COLLECTION[0]))
+    print(COLLECTION[0], COLLECTION[1])
+    with open(os.path.join(here, FAKE_FON), 'wb') as f:
+        f.write(b'MZ not really a bitmap font, only a file to move to the recycle bin\n')
+    print(FAKE_FON)

@@ -166,6 +166,8 @@ TEST(FontRegistryWalk, EveryCallGetsClearedBuffersAndFullSizes) {
   EXPECT_TRUE(alwaysFresh);
   EXPECT_EQ(calls, 3);
   EXPECT_EQ(Files(info), (std::vector<std::wstring>{L"alpha.ttf", L"alphab.ttf"}));
+  EXPECT_TRUE(info.Entries[0].bComplete);
+  EXPECT_FALSE(info.Entries[1].bComplete) << "a removal must not trust a value cut short";
 }
 
 TEST(FontRegistryWalk, AKeyThatCannotBeReadEndsTheWalk) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fonts/addbslash.h"
+#include "fonts/removalrules.h"
 
 using namespace mdl_RemoveFont;
 
@@ -140,4 +141,54 @@ TEST(AddBslash, EndsAPathWithOneBackslash) {
   for (const Row& r : {Row{L"C:\\Windows\\Fonts", L"C:\\Windows\\Fonts\\"}, Row{L"C:\\Windows\\Fonts\\", L"C:\\Windows\\Fonts\\"},
                        Row{L"", L"\\"}, Row{L"a/", L"a/\\"}, Row{L"\\", L"\\"}})
     EXPECT_EQ(Cmmdl_AddBslash::AddBslash(r.in), r.out) << testing::PrintToString(std::wstring(r.in));
+}
+
+TEST(RemovalPaths, OnlyPathsNamingOneFileAreUsable) {
+  struct Row {
+    std::string path;
+    bool usable;
+  };
+  const Row rows[] = {
+      {"C:\\windows\\Fonts\\alpha.ttf", true},
+      {"C:\\windows\\Fonts\\al?ha.ttf", false},
+      {"C:\\windows\\Fonts\\*.ttf", false},
+      {"C:\\windows\\Fonts\\", false},  // an empty file name names the folder
+      {"", false},
+      {"C:", false},
+      {"C:\\" + std::string(252, 'x') + ".ttf", true},  // 259 characters: the last that fit
+      {"C:\\" + std::string(253, 'x') + ".ttf", false},
+      {"C:\\windows\\Fonts\\\x83\x53\x83\x56.ttf", true},  // Japanese: trail bytes are no wildcards
+  };
+  for (const Row& r : rows) EXPECT_EQ(UsableShellPath(r.path), r.usable) << testing::PrintToString(r.path);
+}
+
+TEST(RemovalPaths, FullPathDataStandsForItself) {
+  EXPECT_EQ(FontFilePath(L"C:\\windows\\Fonts\\", L"alpha.ttf"), L"C:\\windows\\Fonts\\alpha.ttf");
+  EXPECT_EQ(FontFilePath(L"C:\\windows\\Fonts\\", L"D:\\fonts\\alpha.ttf"), L"D:\\fonts\\alpha.ttf");
+  EXPECT_EQ(FontFilePath(L"C:\\windows\\Fonts\\", L"\\\\server\\f\\a.ttf"), L"\\\\server\\f\\a.ttf");
+  EXPECT_EQ(FontFilePath(L"C:\\windows\\Fonts\\", L"sub\\a.ttf"), L"C:\\windows\\Fonts\\sub\\a.ttf");
+}
+
+TEST(RemovalTexts, QuestionAndFailureReadAsTheUserExpects) {
+  FontRegInfo info;
+  info.Entries = {{L"Alpha (TrueType)", L"a.ttf"}, {L"Alpha Bold (TrueType)", L"ab.ttf"}};
+  info.lMax = 1;
+  EXPECT_EQ(ConfirmationText(info),
+            L"Alpha (TrueType)\r\nAlpha Bold (TrueType)\r\nこれらのフォントを削除しますか？\r\n\r\n※削除したファイルはごみ箱に移動します。");
+  EXPECT_EQ(FailureText(L"\r\na.ttf\r\nab.ttf"),
+            L"a.ttf\r\nab.ttf を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
+  EXPECT_EQ(FailureText(L""), L" を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
+}
+
+TEST(RemovalNeighbour, WalksUpPastTheFamilyAndItsCharsetSiblings) {
+  const std::vector<std::wstring> list{L"Aardvark", L"Alpha", L"Alpha Baltic", L"Alpha CE", L"Beta"};
+  const auto item = [&](int i) { return i >= 0 && i < static_cast<int>(list.size()) ? list[i] : std::wstring(); };
+  struct Row {
+    int index;
+    const wchar_t* family;
+    int neighbour;
+  };
+  for (const Row& r : {Row{3, L"Alpha", 0}, Row{1, L"Alpha", 0}, Row{4, L"Beta", 3}, Row{0, L"Aardvark", -1},
+                       Row{2, L"Alpha", 0}})
+    EXPECT_EQ(NeighbourIndex(r.index, r.family, item), r.neighbour) << r.index;
 }

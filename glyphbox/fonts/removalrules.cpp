@@ -1,0 +1,45 @@
+#include "fonts/removalrules.h"
+
+namespace mdl_RemoveFont {
+
+namespace {
+constexpr size_t kMaxPath = 260;  // the shell's path buffers, terminating NUL included
+}
+
+std::wstring ConfirmationText(const FontRegInfo& info) {
+  std::wstring text;
+  for (long i = 0; i <= info.lMax; ++i) text += info.Entries[i].strValueName + L"\r\n";
+  return text + L"これらのフォントを削除しますか？\r\n\r\n※削除したファイルはごみ箱に移動します。";
+}
+
+std::wstring FailureText(std::wstring_view F) {
+  const std::wstring_view names = F.size() >= 2 ? F.substr(2) : std::wstring_view();
+  return std::wstring(names) + L" を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。";
+}
+
+int NeighbourIndex(int index, std::wstring_view N, const std::function<std::wstring(int)>& itemText) {
+  int k = index - 1;
+  while (k >= 0 && CutFontCharset(itemText(k)) == N) --k;
+  return k;
+}
+
+bool IsFullPath(std::wstring_view data) {
+  const bool drive = data.size() >= 3 && data[1] == L':' && (data[2] == L'\\' || data[2] == L'/');
+  const bool unc = data.size() >= 2 && data[0] == L'\\' && data[1] == L'\\';
+  return drive || unc;
+}
+
+std::wstring FontFilePath(std::wstring_view fontsFolder, std::wstring_view data) {
+  if (IsFullPath(data)) return std::wstring(data);
+  return std::wstring(fontsFolder) + std::wstring(data);
+}
+
+bool UsableShellPath(std::string_view ansiPath) {
+  if (ansiPath.empty() || ansiPath.size() >= kMaxPath) return false;
+  if (ansiPath.back() == '\\' || ansiPath.back() == '/' || ansiPath.back() == ':') return false;
+  // Trail bytes of code page 932 start at 0x40, above '?' (0x3F) and '*' (0x2A), so a plain
+  // byte search finds only real wildcards (and the '?' of a character the code page lacks).
+  return ansiPath.find_first_of("?*") == std::string_view::npos;
+}
+
+}  // namespace mdl_RemoveFont

@@ -1,0 +1,32 @@
+#pragma once
+// The arithmetic of removing a font: what the user is asked and told, which list entry the
+// preview moves to, and where a registry file name lies. Pure.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "fonts/fontregrules.h"
+
+namespace mdl_RemoveFont {
+
+// Every value name of the font, one per line, then the question.
+std::wstring ConfirmationText(const FontRegInfo& info);
+
+// The rollback's report: F lists the files registered again, each after a CR LF.
+std::wstring FailureText(std::wstring_view F);
+
+// The nearest entry above index whose charset-free text differs from the family name N;
+// -1 when there is none. itemText(i) gives the list's text of entry i.
+int NeighbourIndex(int index, std::wstring_view N, const std::function<std::wstring(int)>& itemText);
+
+// Registry data that is already a path ("C:\...", "\\server\...") stands for itself; a bare
+// file name lies in the fonts folder.
+bool IsFullPath(std::wstring_view data);
+std::wstring FontFilePath(std::wstring_view fontsFolder, std::wstring_view data);
+
+// A path the shell takes for exactly one file: no wildcard characters once in the ANSI
+// code page, short enough for its buffers, and naming a file rather than a folder (an
+// empty file name would name the fonts folder itself).
+bool UsableShellPath(std::string_view ansiPath);
+
+}  // namespace mdl_RemoveFont
