@@ -4,6 +4,7 @@
 
 #include <map>
 #include <mutex>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -429,4 +430,29 @@ TEST_F(Removal, WithoutASelectionNeitherTheKeyNorTheMenuDoesAnything) {
   EXPECT_TRUE(Remove(IDYES).empty());
   EXPECT_TRUE(Remove(IDYES, /*byDeleteKey=*/true).empty());
   EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(Removal, AWindowThatDoesNotAnswerCannotHangTheRemoval) {
+  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
+  Gather();
+  Select(L"Gbx Solo");
+  // A top-level window whose thread stops answering messages.
+  HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr), release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread hung([&] {
+    HWND w = CreateWindowExA(0, "STATIC", "hung", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    SetEvent(ready);
+    WaitForSingleObject(release, 60000);  // not pumping: every message to it waits
+    DestroyWindow(w);
+  });
+  WaitForSingleObject(ready, 5000);
+  const DWORD start = GetTickCount();
+  const auto said = Remove(IDYES);
+  const DWORD took = GetTickCount() - start;
+  SetEvent(release);
+  hung.join();
+  CloseHandle(ready);
+  CloseHandle(release);
+  EXPECT_EQ(said.size(), 1u);
+  EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf"));
+  EXPECT_LT(took, 15000u) << "the font-change broadcast gave up on the silent window";
 }
