@@ -32,8 +32,11 @@ void Form1::CreateControls() {
   // the row found the row under the pointer.
   List1.SetRowHeight(ui::RoundHalfEven(List1.FontSize() * 20));
   Bar.Create(form, {2535, 120, 45, 4545});
+  Bar.SetBackColor(::GetSysColor(COLOR_BTNFACE));
   Bar.SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)));
   Text2.Create(form, {2595, 120, 5460, 4560}, ui::TextBox::Kind::MultiLine);
+  Text2.SetMaxLength(0);  // no limit: a dropped file's 32,801 bytes fit whole
+  Text2.AcceptFileDrops();
 
   Frame1.Create(form, {0, 4680, 8175, 1095}, ui::Panel::Look::Frame);
   const HWND frame = Frame1.Handle();
@@ -94,6 +97,10 @@ void Form1::WireEvents() {
                                 {List1, ui::Event::KeyDown, &Form1::List1_KeyDown},
                                 {m_List_Copy, ui::Event::Click, &Form1::m_List_Copy_Click},
                                 {m_List_Remove, ui::Event::Click, &Form1::m_List_Remove_Click},
+                                {Text2, ui::Event::OLEDragDrop, &Form1::Text2_OLEDragDrop},
+                                {Bar, ui::Event::MouseDown, &Form1::Bar_MouseDown},
+                                {Bar, ui::Event::MouseMove, &Form1::Bar_MouseMove},
+                                {Bar, ui::Event::MouseUp, &Form1::Bar_MouseUp},
                             });
 }
 
@@ -103,6 +110,9 @@ void Form1::Form_Load() {
   Cmmdl_Flatbutton::FlatNormal(Picture1);
   CenterOn(nullptr);
   Show();
+  // The layout runs whenever the size changes from now on, and once as the window appears.
+  loaded_ = true;
+  Form_Resize();
   mdl_SetWindowSize::lPrevWndProc = ::SetWindowLongPtrA(
       Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&mdl_SetWindowSize::WindowProc));
   hooked_ = true;
@@ -120,6 +130,7 @@ void Form1::OnClose() {
 }
 
 bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_SIZE && loaded_) Form_Resize();
   if (msg == WM_DESTROY) {
     // Destroyed without a close (by the program itself): the hook still goes first.
     Form_Unload();

@@ -26,7 +26,7 @@ class Form1 : public ui::Form {
   // Controls, as the control table names them.
   ui::ComboBox Combo1;
   ui::ListBox List1;
-  ui::PictureBox Bar;
+  ui::Panel Bar;
   ui::TextBox Text2;
   ui::Panel Frame1;
   ui::CommandButton Command1;
@@ -60,6 +60,12 @@ class Form1 : public ui::Form {
   void m_List_Copy_Click(int Index);
   void m_List_Remove_Click();
   void List1_KeyDown(int KeyCode, int Shift);
+  void Form_Resize();
+  void Text2_OLEDragDrop(IDataObject* Data);
+  void Bar_MouseDown(int Button, int Shift, double X, double Y);
+  void Bar_MouseMove(int Button, int Shift, double X, double Y);
+  void Bar_MouseUp(int Button, int Shift, double X, double Y);
+  unsigned char BarDrag() const { return barDrag_; }
 
  protected:
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -72,4 +78,6 @@ class Form1 : public ui::Form {
 
   bool quitOnDestroy_ = false;
   bool hooked_ = false;
+  bool loaded_ = false;
+  unsigned char barDrag_ = 0;  // 255 while the splitter bar is held
 };

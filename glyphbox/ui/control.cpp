@@ -109,15 +109,16 @@ double Control::Height() const {
   return YToTwips(r.bottom - r.top);
 }
 
-void Control::Move(double left, double top, double width, double height) {
+bool Control::Move(double left, double top, double width, double height) {
+  if (width < 0 || height < 0) return false;
   const RECT want{XToPixels(left), YToPixels(top), XToPixels(left) + XToPixels(width),
                   YToPixels(top) + YToPixels(height)};
   const RECT now = PixelRectInParent();
   // Moving a window is costly (the progress bar moves once per font): skip moves that
   // change no pixel.
-  if (::EqualRect(&want, &now)) return;
-  ::SetWindowPos(hwnd_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (::EqualRect(&want, &now)) return true;
+  return ::SetWindowPos(hwnd_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
+                        SWP_NOZORDER | SWP_NOACTIVATE) != FALSE;
 }
 
 bool Control::Visible() const { return (::GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }

@@ -34,7 +34,8 @@ class Control : public EventSource {
   double Top() const;
   double Width() const;
   double Height() const;
-  void Move(double left, double top, double width, double height);
+  // A negative width or height is refused: the window keeps its place and size.
+  virtual bool Move(double left, double top, double width, double height);
   void SetLeft(double v) { Move(v, Top(), Width(), Height()); }
   void SetTop(double v) { Move(Left(), v, Width(), Height()); }
   void SetWidth(double v) { Move(Left(), Top(), v, Height()); }

@@ -101,10 +101,20 @@ void ListBox::Notify(unsigned code) {
   if (code == LBN_DBLCLK) Fire(Event::DblClick, a);
 }
 
+namespace {
+constexpr double kComboListHeight = 8 * 240;  // room for a few entries of the drop-down list
+}
+
+bool ComboBox::Move(double left, double top, double width, double height) {
+  if (width < 0 || height < 0) return false;
+  // The window's own height includes the drop-down list's room.
+  return Control::Move(left, top, width, height + kComboListHeight);
+}
+
 void ComboBox::Create(HWND parent, const Rect& r) {
   // The height given is the closed box; the drop-down list gets room for a few entries more.
   Rect withList = r;
-  withList.height = r.height + 8 * 240;
+  withList.height = r.height + kComboListHeight;
   CreateChild(parent, "COMBOBOX", L"", WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0,
               withList);
   // The keys arrive at the edit field inside the combo box.
@@ -163,9 +173,12 @@ void TextBox::Create(HWND parent, const Rect& r, Kind kind) {
 
 void TextBox::SetMaxLength(int chars) { ::SendMessageA(hwnd_, EM_SETLIMITTEXT, chars, 0); }
 
+void TextBox::AcceptFileDrops() { dropTarget_.Register(hwnd_); }
+
 void TextBox::DisableInputMethod() { ::ImmAssociateContext(hwnd_, nullptr); }
 
 bool TextBox::Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg == WM_DESTROY) dropTarget_.Revoke();
   if (msg != WM_CHAR) return false;
   EventArgs a;
   a.key = static_cast<int>(wp);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ui/control.h"
+#include "ui/droptarget.h"
 #include "ui/handles.h"
 
 namespace ui {
@@ -59,6 +60,8 @@ class ComboBox : public Control {
   // The first entry equal to the text apart from case, or -1.
   int FindExact(std::wstring_view text) const;
   void InsertItem(int index, std::wstring_view text);
+  // The height is the closed box's; the drop-down list keeps its room below it.
+  bool Move(double left, double top, double width, double height) override;
 
  protected:
   bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
@@ -70,6 +73,9 @@ class TextBox : public Control {
   void Create(HWND parent, const Rect& r, Kind kind);
   void SetMaxLength(int chars);
   void DisableInputMethod();
+  // Files dropped on the box reach its OLEDragDrop event; the box itself inserts nothing.
+  void AcceptFileDrops();
+  IDropTarget* DropTarget() { return &dropTarget_; }
 
   // The control's own font. Each change applies at once, unless a FontUpdate is open:
   // then the changes go to the control together when the last one closes.
@@ -110,6 +116,7 @@ class TextBox : public Control {
   UniqueFont font_;
   int batch_ = 0;
   bool dirty_ = false;
+  FileDropTarget dropTarget_{*this};
 };
 
 }  // namespace ui

@@ -4,9 +4,11 @@
 #include <utility>
 #include <vector>
 
+struct IDataObject;  // the platform's drag-and-drop data
+
 namespace ui {
 
-enum class Event { Click, DblClick, KeyDown, KeyPress, MouseDown, MouseMove, MouseUp };
+enum class Event { Click, DblClick, KeyDown, KeyPress, MouseDown, MouseMove, MouseUp, OLEDragDrop };
 
 struct EventArgs {
   int index = 0;        // which item of a numbered command (menu items)
@@ -14,6 +16,7 @@ struct EventArgs {
   int shift = 0;        // 1 Shift, 2 Ctrl, 4 Alt
   double x = 0, y = 0;  // twips, in the source's own coordinates
   int key = 0;          // virtual key (KeyDown) or character (KeyPress); a handler sets 0 to swallow it
+  IDataObject* data = nullptr;  // what was dropped (OLEDragDrop)
 };
 
 class EventSource {
@@ -57,6 +60,10 @@ struct Binding {
   // Key down: the key code and the shift state.
   Binding(EventSource& s, Event e, void (F::*h)(int, int)) : source(s), event(e), call([h](F& f, EventArgs& a) {
     (f.*h)(a.key, a.shift);
+  }) {}
+  // Drop: the dropped data.
+  Binding(EventSource& s, Event e, void (F::*h)(IDataObject*)) : source(s), event(e), call([h](F& f, EventArgs& a) {
+    (f.*h)(a.data);
   }) {}
   // Mouse: button, shift state, position in twips.
   Binding(EventSource& s, Event e, void (F::*h)(int, int, double, double))

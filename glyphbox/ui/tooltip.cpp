@@ -41,4 +41,13 @@ void Tooltip::Add(const Label& label, std::wstring_view text) {
   ::SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
 }
 
+void Tooltip::Follow(const Label& label) {
+  TTTOOLINFOA ti{};
+  ti.cbSize = sizeof ti;
+  ti.hwnd = label.Container()->Handle();
+  ti.uId = reinterpret_cast<UINT_PTR>(&label);
+  ti.rect = label.PixelRect();
+  ::SendMessageA(hwnd_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
 }  // namespace ui

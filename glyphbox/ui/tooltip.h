@@ -13,6 +13,8 @@ class Tooltip {
   void Create(HWND owner);
   void Add(HWND control, std::wstring_view text);
   void Add(const Label& label, std::wstring_view text);
+  // A windowless label's tool follows the label when it moves.
+  void Follow(const Label& label);
   HWND Handle() const { return hwnd_; }
 
  private:

@@ -2,6 +2,7 @@
 // list and the preview, with the dialogs answered from the test.
 #include "harness.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -221,7 +222,11 @@ TEST_F(Removal, AOneFileFontGoesToTheRecycleBinAndTheEntryAboveIsSelected) {
   EXPECT_EQ(IndexOf(L"Gbx Solo"), -1) << "the list was gathered again";
   EXPECT_EQ(SelectedText(), above);
   EXPECT_EQ(form->Text2.FontName(), above);
-  EXPECT_EQ(form->List1.TopIndex(), top) << "the scroll position survives";
+  // The scroll position survives, as far as the shorter list lets a list box scroll.
+  RECT client;
+  GetClientRect(form->List1.Handle(), &client);
+  const int rows = client.bottom / static_cast<int>(SendMessageA(form->List1.Handle(), LB_GETITEMHEIGHT, 0, 0));
+  EXPECT_EQ(form->List1.TopIndex(), std::min(top, std::max(0, form->List1.Count() - rows)));
   EXPECT_EQ(GetFocus(), form->List1.Handle());
 }
 

@@ -125,8 +125,8 @@ TEST_F(MainWindow, ControlsSitWhereTheControlTableSays) {
   const Row rows[] = {
       {"List1", &form->List1, 120, 480, 2415, -1},  // a list box may trim its height to whole rows
       {"Combo1", &form->Combo1, 120, 120, 2415, -1},
-      {"Bar", &form->Bar, 2535, 120, 45, 4545},
-      {"Text2", &form->Text2, 2595, 120, 5460, 4560},
+      {"Bar", &form->Bar, 2535, 120, 45, 4560},      // the first resize sets the bar's height
+      {"Text2", &form->Text2, 2595, 120, 5415, 4560},  // and the preview's width
       {"Frame1", &form->Frame1, 0, 4680, 8175, 1095},
       {"Command1", &form->Command1, 120, 210, 2430, 330},
       {"Picture2", &form->Picture2, 120, 660, 6375, 255},

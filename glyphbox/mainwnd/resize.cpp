@@ -1,0 +1,62 @@
+// Form1's layout: the resize and the splitter bar.
+#include "mainwnd/form1.h"
+#include "mainwnd/layout.h"
+#include "ui/steps.h"
+#include "ui/twips.h"
+
+void Form1::Form_Resize() {
+  if (::IsIconic(Handle())) return;
+  const long h = ui::RoundHalfEven(ScaleHeight());
+  const long w = ui::RoundHalfEven(ScaleWidth());
+  const mainwnd::Layout l = mainwnd::ComputeLayout(w, h);
+  ui::Step([&] { Frame1.SetTop(l.frameTop); });
+  ui::Step([&] { List1.SetHeight(l.listHeight); });
+  ui::Step([&] { Bar.SetHeight(l.barHeight); });
+  ui::Step([&] { Frame1.SetWidth(l.frameWidth); });
+  ui::Step([&] { Picture1.SetLeft(l.picture1Left); });
+  ui::Step([&] { Picture2.SetWidth(l.picture2Width); });
+  ui::Step([&] {
+    Label2.Move(l.label2Left, Label2.Top(), Label2.Width(), Label2.Height());
+    Tips().Follow(Label2);
+  });
+  ui::Step([&] { Text1.SetLeft(l.text1Left); });
+  ui::Step([&] { Bar_MouseUp(0, 0, 0, 0); });
+  ui::Step([&] {
+    const long width = mainwnd::ProgressWidthAfterResize(pBar.Width(), Picture2.ScaleWidth());
+    if (width >= 0) pBar.SetWidth(width);
+  });
+  ui::Step([&] {
+    if (Text2.Height() == l.upperHeight) return;
+    // Through a whole number of points, as the size box's text is not read here.
+    const long points = ui::RoundHalfEven(Text2.FontSize());
+    Text2.SetFontSize(9);
+    Text2.SetHeight(l.upperHeight);
+    Text2.SetFontSize(points);
+  });
+}
+
+void Form1::Bar_MouseDown(int, int, double, double) {
+  Bar.SetBackColor(::GetSysColor(COLOR_BTNSHADOW));
+  barDrag_ = 255;
+  // Moves and the release reach the bar even when the pointer leaves it.
+  ::SetCapture(Bar.Handle());
+}
+
+void Form1::Bar_MouseMove(int, int, double X, double) {
+  if (barDrag_ == 0) return;
+  Bar.SetLeft(mainwnd::DragBarLeft(Bar.Left(), X, List1.Left(), ui::RoundHalfEven(ScaleWidth())));
+}
+
+void Form1::Bar_MouseUp(int, int, double, double) {
+  const long w = ui::RoundHalfEven(ScaleWidth());
+  const long barLeft = ui::RoundHalfEven(Bar.Left());
+  const long barWidth = ui::RoundHalfEven(Bar.Width());
+  const mainwnd::SplitLayout s = mainwnd::ComputeSplit(barLeft, barWidth, ui::RoundHalfEven(List1.Left()), w);
+  ui::Step([&] { List1.SetWidth(s.listWidth); });
+  ui::Step([&] { Combo1.SetWidth(s.comboWidth); });
+  ui::Step([&] { Text2.SetWidth(s.previewWidth); });
+  ui::Step([&] { Text2.SetLeft(s.previewLeft); });
+  ui::Step([&] { Bar.SetBackColor(::GetSysColor(COLOR_BTNFACE)); });
+  barDrag_ = 0;
+  if (::GetCapture() == Bar.Handle()) ::ReleaseCapture();
+}

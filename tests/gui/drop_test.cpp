@@ -1,0 +1,132 @@
+// Files dropped on the preview, through its registered drop target.
+#include "harness.h"
+
+#include <string>
+#include <vector>
+
+#include "support/dataobject.h"
+
+namespace {
+
+std::string TempPath(const char* name) {
+  char dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, dir);
+  return std::string(dir) + name;
+}
+
+std::string WriteTemp(const char* name, const std::string& bytes) {
+  const std::string path = TempPath(name);
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD wrote = 0;
+  WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
+  CloseHandle(h);
+  return path;
+}
+
+std::string AnsiText(HWND hwnd) {
+  std::string s(GetWindowTextLengthA(hwnd) + 1, '\0');
+  s.resize(GetWindowTextA(hwnd, s.data(), static_cast<int>(s.size())));
+  return s;
+}
+
+}  // namespace
+
+class Drop : public MainWindow {
+ protected:
+  // Drags the data over the preview and drops it; returns the effect the target reported.
+  DWORD DropOnPreview(TestDataObject* data) {
+    IDropTarget* target = form->Text2.DropTarget();
+    POINTL at{10, 10};
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    target->DragEnter(data, MK_LBUTTON, at, &effect);
+    effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    target->Drop(data, MK_LBUTTON, at, &effect);
+    data->Release();
+    Pump();
+    return effect;
+  }
+  LOGFONTA Font() const {
+    LOGFONTA lf{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(form->Text2.Handle(), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf;
+  }
+};
+
+TEST_F(Drop, TheFirstOfSeveralFilesReplacesTheSampleText) {
+  const auto first = WriteTemp("gbx-drop-1.txt", "first file\r\n\x82\xA0\x82\xA2");  // あい
+  const auto second = WriteTemp("gbx-drop-2.txt", "second file");
+  const LOGFONTA before = Font();
+  EXPECT_EQ(DropOnPreview(TestDataObject::Files({first, second})), static_cast<DWORD>(DROPEFFECT_COPY));
+  EXPECT_EQ(form->Text2.Text(), L"first file\r\nあい");
+  const LOGFONTA after = Font();
+  EXPECT_EQ(after.lfHeight, before.lfHeight) << "the preview's font is untouched";
+  EXPECT_STREQ(after.lfFaceName, before.lfFaceName);
+}
+
+TEST_F(Drop, DroppedTextChangesNothing) {
+  const std::wstring before = form->Text2.Text();
+  EXPECT_EQ(DropOnPreview(TestDataObject::Text("some text")), static_cast<DWORD>(DROPEFFECT_NONE));
+  EXPECT_EQ(form->Text2.Text(), before);
+}
+
+TEST_F(Drop, SizesAroundTheLimit) {
+  struct Row {
+    const char* what;
+    std::string bytes;
+    std::string shown;
+  };
+  const std::string a32800(32800, 'a');
+  const Row rows[] = {
+      {"an empty file", "", ""},
+      {"exactly 32,800 bytes", a32800, a32800},
+      {"40,000 bytes: the first 32,801", std::string(40000, 'b'), std::string(32801, 'b')},
+      {"UTF-16: up to the first zero byte", std::string("\xFF\xFE" "A\0B\0", 6), "\xFF\xFE" "A"},
+  };
+  for (const Row& r : rows) {
+    const auto path = WriteTemp("gbx-drop-size.txt", r.bytes);
+    DropOnPreview(TestDataObject::Files({path}));
+    const std::string shown = AnsiText(form->Text2.Handle());
+    EXPECT_EQ(shown.size(), r.shown.size()) << r.what;
+    EXPECT_TRUE(shown == r.shown) << r.what;
+  }
+}
+
+TEST_F(Drop, ALeadByteCutOffAtTheLimitEndsTheText) {
+  // 32,800 bytes, then the first byte of "あ" (0x82 0xA0) as byte 32,801.
+  const auto path = WriteTemp("gbx-drop-lead.txt", std::string(32800, 'c') + "\x82\xA0" + "tail");
+  DropOnPreview(TestDataObject::Files({path}));
+  const std::wstring shown = form->Text2.Text();
+  EXPECT_EQ(shown.substr(0, 32800), std::wstring(32800, L'c'));
+  EXPECT_LE(shown.size(), 32801u) << "the lone lead byte gives at most one character, never the tail";
+  EXPECT_EQ(shown.find(L"tail"), std::wstring::npos);
+}
+
+TEST_F(Drop, FoldersAndMissingFilesLeaveTheOldText) {
+  const auto path = WriteTemp("gbx-drop-keep.txt", "kept");
+  DropOnPreview(TestDataObject::Files({path}));
+  char dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, dir);
+  for (const std::string& bad : {std::string(dir), TempPath("gbx-no-such-file.txt")}) {
+    DropOnPreview(TestDataObject::Files({bad}));
+    EXPECT_EQ(form->Text2.Text(), L"kept") << bad;
+  }
+}
+
+TEST_F(Drop, AHugeFileIsReadOnlyAsFarAsItIsShown) {
+  // A sparse file of 6 GB: reading it whole would take minutes and more memory than there is.
+  const std::string path = TempPath("gbx-drop-huge.bin");
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD wrote = 0;
+  WriteFile(h, "huge file head", 14, &wrote, nullptr);
+  LARGE_INTEGER size;
+  size.QuadPart = 6LL * 1024 * 1024 * 1024;
+  SetFilePointerEx(h, size, nullptr, FILE_BEGIN);
+  SetEndOfFile(h);
+  CloseHandle(h);
+  const DWORD start = GetTickCount();
+  DropOnPreview(TestDataObject::Files({path}));
+  const DWORD took = GetTickCount() - start;
+  DeleteFileA(path.c_str());
+  EXPECT_EQ(form->Text2.Text(), L"huge file head") << "the zero bytes after it end the text";
+  EXPECT_LT(took, 3000u);
+}

@@ -1,0 +1,211 @@
+// The real window resized, and its splitter dragged with the real mouse.
+#include "harness.h"
+
+#include <cmath>
+
+#include "support/fontinstall.h"
+
+namespace {
+
+// Sets the client area to w × h twips.
+void ResizeClient(HWND hwnd, double w, double h) {
+  RECT r{0, 0, ui::XToPixels(w), ui::YToPixels(h)};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_EXSTYLE)));
+  SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+  Pump();
+}
+
+void MouseTo(HWND hwnd, int x, int y) {
+  POINT p{x, y};
+  ClientToScreen(hwnd, &p);
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+  Settle([&] {
+    POINT now;
+    GetCursorPos(&now);
+    return now.x == p.x && now.y == p.y;
+  }, 2000);
+  Pump();
+}
+
+void Button(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+  Settle([&] { return (GetAsyncKeyState(VK_LBUTTON) < 0) == (flags == MOUSEEVENTF_LEFTDOWN); }, 2000);
+  Settle([] { return false; }, 50);
+}
+
+struct Geometry {
+  double frameTop, listHeight, listWidth, barLeft, barHeight, textLeft, textWidth, textHeight, picture1Left,
+      picture2Width, label2Left, text1Left;
+  bool operator==(const Geometry&) const = default;
+};
+
+Geometry Read(const Form1& f) {
+  return {f.Frame1.Top(), f.List1.Height(), f.List1.Width(), f.Bar.Left(), f.Bar.Height(), f.Text2.Left(),
+          f.Text2.Width(), f.Text2.Height(), f.Picture1.Left(), f.Picture2.Width(), f.Label2.Left(), f.Text1.Left()};
+}
+
+}  // namespace
+
+class Layout : public MainWindow {
+ protected:
+  void SetUp() override {
+    MainWindow::SetUp();
+    ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
+  }
+  // Drags the bar: press at its middle, move to client x (pixels), release if asked.
+  void Drag(int grabX, int toX, bool release = true) {
+    const HWND bar = form->Bar.Handle();
+    RECT r;
+    GetClientRect(bar, &r);
+    MouseTo(bar, grabX, r.bottom / 2);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    POINT to{toX, 100};
+    MapWindowPoints(form->Handle(), bar, &to, 1);
+    MouseTo(bar, to.x, r.bottom / 2);
+    if (release) Button(MOUSEEVENTF_LEFTUP);
+  }
+};
+
+TEST_F(Layout, TheDesignSizeGivesTheDesignGeometry) {
+  const Geometry g = Read(*form);
+  EXPECT_DOUBLE_EQ(g.frameTop, 4680);
+  EXPECT_DOUBLE_EQ(g.listHeight, 4200);
+  EXPECT_DOUBLE_EQ(g.barHeight, 4560);
+  EXPECT_DOUBLE_EQ(g.textLeft, 2595);
+  EXPECT_DOUBLE_EQ(g.textWidth, 5415);
+  EXPECT_DOUBLE_EQ(g.textHeight, 4560);
+  EXPECT_DOUBLE_EQ(g.picture1Left, 6600);
+  EXPECT_DOUBLE_EQ(g.picture2Width, 6375);
+  EXPECT_DOUBLE_EQ(g.label2Left, 6660);
+  EXPECT_DOUBLE_EQ(g.text1Left, 7440);
+  EXPECT_DOUBLE_EQ(form->Frame1.Width(), 8175);
+  EXPECT_DOUBLE_EQ(form->Combo1.Width(), 2415);
+}
+
+TEST_F(Layout, ALargerWindowKeepsTheRightHandControlsAtTheirDistance) {
+  ResizeClient(form->Handle(), 12000, 8010);
+  EXPECT_DOUBLE_EQ(form->Frame1.Top(), 8010 - 1095);
+  EXPECT_DOUBLE_EQ(form->Frame1.Width(), 12000);
+  EXPECT_DOUBLE_EQ(form->Picture1.Left(), 12000 - 1575);
+  EXPECT_DOUBLE_EQ(form->Text1.Left(), 12000 - 735);
+  EXPECT_DOUBLE_EQ(form->Label2.Left(), 12000 - 1515);
+  EXPECT_DOUBLE_EQ(form->Picture2.Width(), 12000 - 1800);
+  EXPECT_DOUBLE_EQ(form->Text2.Width(), 12000 - (2535 + 270) + 45);
+  // A list box trims its height to whole rows.
+  EXPECT_NEAR(form->List1.Height(), 8010 - 1575, 12 * 15);
+  EXPECT_DOUBLE_EQ(form->Bar.Height(), 8010 - 1215);
+}
+
+TEST_F(Layout, HeightsThatWouldBeNegativeKeepTheirOldValues) {
+  const Geometry before = Read(*form);
+  ResizeClient(form->Handle(), 8175, 600);  // the minimum window size stops it somewhat higher
+  const double h = std::round(form->ScaleHeight());
+  ASSERT_LT(h - 1575, 0) << "the list's height would be negative";
+  EXPECT_DOUBLE_EQ(form->List1.Height(), before.listHeight) << "so it keeps its old height";
+  if (h - 1215 < 0) {
+    EXPECT_DOUBLE_EQ(form->Bar.Height(), before.barHeight);
+  } else {
+    EXPECT_DOUBLE_EQ(form->Bar.Height(), h - 1215);
+  }
+  EXPECT_DOUBLE_EQ(form->Frame1.Top(), h - 1095) << "later steps still ran";
+  EXPECT_DOUBLE_EQ(form->Text1.Left(), 7440);
+}
+
+TEST_F(Layout, MinimisingChangesNothingAndRestoringLaysOutAgain) {
+  ResizeClient(form->Handle(), 9000, 6000);
+  const Geometry before = Read(*form);
+  ShowWindow(form->Handle(), SW_MINIMIZE);
+  Pump();
+  EXPECT_EQ(Read(*form), before);
+  ShowWindow(form->Handle(), SW_RESTORE);
+  Pump();
+  EXPECT_EQ(Read(*form), before);
+}
+
+TEST_F(Layout, OnlyAHeightChangePassesThePreviewSizeThroughWholePoints) {
+  struct Row {
+    double size, afterWidthOnly, afterHeight;
+  };
+  for (const Row& r : {Row{10.5, 10.5, 10}, Row{11.5, 11.5, 12}, Row{9, 9, 9}}) {
+    ResizeClient(form->Handle(), 8175, 5775);
+    form->Text2.SetFontSize(r.size);
+    ResizeClient(form->Handle(), 9000, 5775);
+    EXPECT_DOUBLE_EQ(form->Text2.FontSize(), r.afterWidthOnly) << r.size << ": width-only resize";
+    ResizeClient(form->Handle(), 9000, 6500);
+    EXPECT_DOUBLE_EQ(form->Text2.FontSize(), r.afterHeight) << r.size << ": height changed";
+  }
+  form->Text1.SetText(L"10.5");
+  int enter = 13;
+  form->Text1_KeyPress(enter);
+  EXPECT_DOUBLE_EQ(form->Text2.FontSize(), 10.5) << "Enter in the size box restores the exact size";
+}
+
+TEST_F(Layout, TheProgressBarStretchesAfterAGatherOnly) {
+  ResizeClient(form->Handle(), 9000, 6000);
+  EXPECT_DOUBLE_EQ(form->pBar.Width(), 15) << "before any gather";
+  SendMessageA(form->Command1.Handle(), BM_CLICK, 0, 0);
+  Pump();
+  ResizeClient(form->Handle(), 10000, 6000);
+  EXPECT_DOUBLE_EQ(form->pBar.Width(), form->Picture2.ScaleWidth() - 30);
+}
+
+TEST_F(Layout, TheBarStopsAtBothLimitsAndTheOthersFollowOnRelease) {
+  Drag(1, 2);  // far left
+  EXPECT_DOUBLE_EQ(form->Bar.Left(), 270);
+  EXPECT_DOUBLE_EQ(form->List1.Width(), 150);
+  EXPECT_DOUBLE_EQ(form->Combo1.Width(), 150);
+  EXPECT_DOUBLE_EQ(form->Text2.Left(), 330);
+  EXPECT_DOUBLE_EQ(form->Text2.Width(), 8175 - 330 - 165);
+  RECT client;
+  GetClientRect(form->Handle(), &client);
+  Drag(1, client.right - 2);  // far right
+  EXPECT_DOUBLE_EQ(form->Bar.Left(), 8175 - 360);
+  EXPECT_DOUBLE_EQ(form->Text2.Width(), 135);
+  EXPECT_EQ(form->BarDrag(), 0);
+}
+
+TEST_F(Layout, WhileHeldOnlyTheBarMovesInTheShadowColour) {
+  const double listWidth = form->List1.Width();
+  Drag(1, 100, /*release=*/false);
+  EXPECT_EQ(form->BarDrag(), 255);
+  EXPECT_EQ(form->Bar.BackColor(), GetSysColor(COLOR_BTNSHADOW));
+  EXPECT_EQ(GetCapture(), form->Bar.Handle()) << "the bar keeps the mouse while held";
+  EXPECT_DOUBLE_EQ(form->Bar.Left(), 100 * 15.0);
+  EXPECT_DOUBLE_EQ(form->List1.Width(), listWidth) << "the list follows only on release";
+  Button(MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(form->Bar.BackColor(), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_DOUBLE_EQ(form->List1.Width(), 1500 - 120);
+}
+
+TEST_F(Layout, GrabbedNearItsRightEdgeTheBarJumpsUnderThePointer) {
+  const double left = form->Bar.Left();
+  const HWND bar = form->Bar.Handle();
+  MouseTo(bar, 2, 50);
+  Button(MOUSEEVENTF_LEFTDOWN);
+  MouseTo(bar, 3, 50);
+  Button(MOUSEEVENTF_LEFTUP);
+  EXPECT_DOUBLE_EQ(form->Bar.Left(), left + 3 * 15) << "its left edge is now where the pointer was";
+}
+
+TEST_F(Layout, AResizeEndsADragAndShrinkingNeverMovesTheBar) {
+  Drag(1, 400, /*release=*/false);
+  ResizeClient(form->Handle(), 8175, 6000);
+  EXPECT_EQ(form->BarDrag(), 0);
+  EXPECT_EQ(form->Bar.BackColor(), GetSysColor(COLOR_BTNFACE));
+  Button(MOUSEEVENTF_LEFTUP);
+  const double barLeft = form->Bar.Left();
+  const double previewWidth = form->Text2.Width();
+  ResizeClient(form->Handle(), 5000, 6000);  // narrower than the bar's place allows the preview
+  EXPECT_DOUBLE_EQ(form->Bar.Left(), barLeft);
+  EXPECT_DOUBLE_EQ(form->Text2.Width(), previewWidth) << "a negative width is not taken";
+}
