@@ -12,6 +12,8 @@ void Panel::Register() {
   static const bool registered = [] {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
+    // Paint everything again on a resize: a frame's edges and its labels move with its size.
+    wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = &Panel::ClassProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));

@@ -209,3 +209,20 @@ TEST_F(Layout, AResizeEndsADragAndShrinkingNeverMovesTheBar) {
   EXPECT_DOUBLE_EQ(form->Bar.Left(), barLeft);
   EXPECT_DOUBLE_EQ(form->Text2.Width(), previewWidth) << "a negative width is not taken";
 }
+
+TEST_F(Layout, AWiderPanelLeavesNoTraceOfItsOldEdgeOrLabel) {
+  RECT before;
+  GetClientRect(form->Frame1.Handle(), &before);
+  const RECT label = form->Label2.PixelRect();
+  ResizeClient(form->Handle(), 12000, 6000);
+  UpdateWindow(form->Handle());
+  RedrawWindow(form->Frame1.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  HDC dc = GetDC(form->Frame1.Handle());
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  EXPECT_EQ(GetPixel(dc, before.right - 2, before.bottom / 2), face) << "the old right edge is gone";
+  int ink = 0;
+  for (int y = label.top; y < label.bottom; ++y)
+    for (int x = label.left; x < label.right; ++x) ink += GetPixel(dc, x, y) != face;
+  ReleaseDC(form->Frame1.Handle(), dc);
+  EXPECT_EQ(ink, 0) << "nothing of the size label is left where it was";
+}
