@@ -62,6 +62,12 @@ class Form1 : public ui::Form {
   void List1_KeyDown(int KeyCode, int Shift);
   void Form_Resize();
   void Text2_OLEDragDrop(IDataObject* Data);
+  void Picture1_MouseDown(int Button, int Shift, double X, double Y);
+  void Picture1_MouseMove(int Button, int Shift, double X, double Y);
+  void Picture1_MouseUp(int Button, int Shift, double X, double Y);
+  void Label1_MouseDown(int Button, int Shift, double X, double Y);
+  void Label1_MouseMove(int Button, int Shift, double X, double Y);
+  void Label1_MouseUp(int Button, int Shift, double X, double Y);
   void Bar_MouseDown(int Button, int Shift, double X, double Y);
   void Bar_MouseMove(int Button, int Shift, double X, double Y);
   void Bar_MouseUp(int Button, int Shift, double X, double Y);
@@ -80,4 +86,7 @@ class Form1 : public ui::Form {
   bool hooked_ = false;
   bool loaded_ = false;
   unsigned char barDrag_ = 0;  // 255 while the splitter bar is held
+  void PressLabel1(bool pressed);
+  unsigned char flatTracking_ = 0;  // 255 while the about button follows the pointer
+  POINT flatCursor_{};
 };

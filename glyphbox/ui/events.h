@@ -8,7 +8,7 @@ struct IDataObject;  // the platform's drag-and-drop data
 
 namespace ui {
 
-enum class Event { Click, DblClick, KeyDown, KeyPress, MouseDown, MouseMove, MouseUp, OLEDragDrop };
+enum class Event { Click, DblClick, KeyDown, KeyPress, MouseDown, MouseMove, MouseUp, OLEDragDrop, Timer };
 
 struct EventArgs {
   int index = 0;        // which item of a numbered command (menu items)

@@ -78,6 +78,57 @@ void Form::Show() {
   ::UpdateWindow(hwnd_);
 }
 
+void Timer::Create(HWND owner, UINT id, UINT intervalMs) {
+  owner_ = owner;
+  id_ = id;
+  interval_ = intervalMs;
+}
+
+void Timer::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (!owner_) return;
+  if (enabled)
+    ::SetTimer(owner_, id_, interval_, nullptr);
+  else
+    ::KillTimer(owner_, id_);
+}
+
+void Form::ShowModal() {
+  struct Disabled {
+    HWND self;
+    std::vector<HWND> windows;
+  } disabled{hwnd_, {}};
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND h, LPARAM p) -> BOOL {
+        auto* d = reinterpret_cast<Disabled*>(p);
+        if (h != d->self && ::IsWindowVisible(h) && ::IsWindowEnabled(h)) {
+          ::EnableWindow(h, FALSE);
+          d->windows.push_back(h);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&disabled));
+  const HWND self = hwnd_;
+  Show();
+  ::SetForegroundWindow(self);
+  MSG msg;
+  while (::IsWindow(self)) {
+    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      // WM_QUIT belongs to the outer loop.
+      if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    if (PreTranslate(msg)) continue;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+  }
+  for (HWND h : disabled.windows)
+    if (::IsWindow(h)) ::EnableWindow(h, TRUE);
+  if (!disabled.windows.empty()) ::SetForegroundWindow(disabled.windows.front());
+}
+
 double Form::ScaleWidth() const {
   RECT r{};
   ::GetClientRect(hwnd_, &r);
@@ -121,6 +172,14 @@ bool Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     case WM_CLOSE:
       OnClose();
+      result = 0;
+      return true;
+    case WM_TIMER:
+      for (Timer* t : timers_)
+        if (t->Id() == wp && t->Enabled()) {
+          EventArgs a;
+          t->Fire(Event::Timer, a);
+        }
       result = 0;
       return true;
     default:

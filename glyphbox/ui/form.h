@@ -11,6 +11,20 @@ namespace ui {
 
 class Label;
 
+// A window timer of a form; its ticks are the Timer event.
+class Timer : public EventSource {
+ public:
+  void Create(HWND owner, UINT id, UINT intervalMs);
+  void SetEnabled(bool enabled);
+  bool Enabled() const { return enabled_; }
+  UINT Id() const { return id_; }
+
+ private:
+  HWND owner_ = nullptr;
+  UINT id_ = 0, interval_ = 0;
+  bool enabled_ = false;
+};
+
 class Form {
  public:
   Form() = default;
@@ -26,8 +40,12 @@ class Form {
   void SetIcon(HICON icon);
   void CenterOn(HWND other);  // the screen when other is null
   void Show();
+  // Shows the form and handles messages until it is destroyed; meanwhile the thread's
+  // other windows take no input.
+  void ShowModal();
   // Destroys the window while the derived form's controls still exist.
   void Destroy();
+  void AddTimer(Timer& timer) { timers_.push_back(&timer); }
 
   double ScaleWidth() const;
   double ScaleHeight() const;
@@ -68,6 +86,7 @@ class Form {
 
   HWND hwnd_ = nullptr;
   std::vector<TabStop> tabOrder_;
+  std::vector<Timer*> timers_;
   Tooltip tips_;
 };
 

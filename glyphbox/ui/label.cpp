@@ -35,6 +35,15 @@ void Label::Move(double left, double top, double width, double height) {
   Invalidate();
 }
 
+void Label::FitText() {
+  WindowDc screen(nullptr);
+  Selection font(screen.Get(), DefaultUiFont());
+  const std::string text = ToAnsi(caption_);
+  RECT r{0, 0, 0, 0};
+  ::DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  Move(rect_.left, rect_.top, XToTwips(r.right), YToTwips(r.bottom));
+}
+
 RECT Label::PixelRect() const {
   const int l = XToPixels(rect_.left), t = YToPixels(rect_.top);
   return RECT{l, t, l + XToPixels(rect_.width), t + YToPixels(rect_.height)};

@@ -29,6 +29,8 @@ class Label : public EventSource {
   double Width() const { return rect_.width; }
   double Height() const { return rect_.height; }
   void Move(double left, double top, double width, double height);
+  // Width and height follow the caption's text in the UI font.
+  void FitText();
   // Where it lies on its container, in pixels.
   RECT PixelRect() const;
 

@@ -6,7 +6,12 @@ namespace ui {
 
 namespace {
 constexpr char kPanelClass[] = "GlyphboxPanel";
+
+// 1 left, 2 right, 4 middle, added together.
+int HeldButtons(WPARAM wp) {
+  return ((wp & MK_LBUTTON) ? 1 : 0) | ((wp & MK_RBUTTON) ? 2 : 0) | ((wp & MK_MBUTTON) ? 4 : 0);
 }
+}  // namespace
 
 void Panel::Register() {
   static const bool registered = [] {
@@ -42,7 +47,49 @@ LRESULT CALLBACK Panel::ClassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 void Panel::Create(HWND parent, const Rect& r, Look look) {
   Register();
   look_ = look;
-  CreateChild(parent, kPanelClass, L"", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, WS_EX_CONTROLPARENT, r);
+  const DWORD ex = WS_EX_CONTROLPARENT | (look == Look::Sunken ? WS_EX_CLIENTEDGE : 0);
+  CreateChild(parent, kPanelClass, L"", WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, ex, r);
+}
+
+void Panel::AddLine(double x1, double y1, double x2, double y2, COLORREF color) {
+  lines_.push_back({x1, y1, x2, y2, color});
+  if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Panel::SetPicture(HICON icon) {
+  picture_ = icon;
+  if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void Panel::PaintAll(HDC dc) {
+  RECT client;
+  ::GetClientRect(hwnd_, &client);
+  PaintImage(dc, client);
+  for (const Stroke& l : lines_) {
+    UniquePen pen(::CreatePen(PS_SOLID, 1, l.color));
+    Selection use(dc, pen.Get());
+    ::MoveToEx(dc, XToPixels(l.x1), YToPixels(l.y1), nullptr);
+    ::LineTo(dc, XToPixels(l.x2), YToPixels(l.y2));
+  }
+  if (picture_) ::DrawIconEx(dc, 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
+  for (const Label* label : labels_) label->Paint(dc);
+}
+
+// A press or move over a windowless label belongs to the label when it listens for it.
+bool Panel::FireMouse(Event event, WPARAM wp, LPARAM lp, int button) {
+  EventArgs a = MouseArgs(wp, lp, button);
+  const POINT at{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  for (auto it = labels_.rbegin(); it != labels_.rend(); ++it) {
+    const RECT r = (*it)->PixelRect();
+    if (::PtInRect(&r, at) && (*it)->Handles(event)) {
+      a.x -= (*it)->Left();
+      a.y -= (*it)->Top();
+      (*it)->Fire(event, a);
+      return false;
+    }
+  }
+  Fire(event, a);
+  return false;
 }
 
 void Panel::SetBackColor(COLORREF color) {
@@ -84,12 +131,19 @@ bool Panel::Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       result = 1;  // WM_PAINT paints everything, without flicker
       return true;
     case WM_PAINT: {
+      // Drawn off screen first, so moving labels neither flicker nor leave trails.
       PAINTSTRUCT ps;
       HDC dc = ::BeginPaint(hwnd_, &ps);
       RECT client;
       ::GetClientRect(hwnd_, &client);
-      PaintImage(dc, client);
-      for (const Label* label : labels_) label->Paint(dc);
+      UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+      UniqueBitmap canvas(::CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1,
+                                                   client.bottom > 0 ? client.bottom : 1));
+      {
+        Selection select(memory.Get(), canvas.Get());
+        PaintAll(memory.Get());
+        ::BitBlt(dc, 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+      }
       ::EndPaint(hwnd_, &ps);
       return true;
     }
@@ -113,26 +167,21 @@ bool Panel::Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN: {
-      const int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
-      EventArgs a = MouseArgs(wp, lp, button);
-      Fire(Event::MouseDown, a);
-      return false;
-    }
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
+      // The state of all buttons held now (a quick second press arrives as a double click).
+      return FireMouse(Event::MouseDown, wp, lp, HeldButtons(wp));
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-      const int button = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
-      EventArgs a = MouseArgs(wp, lp, button);
-      Fire(Event::MouseUp, a);
-      return false;
+      // The button let go, together with any still held.
+      const int released = msg == WM_LBUTTONUP ? 1 : msg == WM_RBUTTONUP ? 2 : 4;
+      return FireMouse(Event::MouseUp, wp, lp, released | HeldButtons(wp));
     }
-    case WM_MOUSEMOVE: {
-      const int button = ((wp & MK_LBUTTON) ? 1 : 0) | ((wp & MK_RBUTTON) ? 2 : 0) | ((wp & MK_MBUTTON) ? 4 : 0);
-      EventArgs a = MouseArgs(wp, lp, button);
-      Fire(Event::MouseMove, a);
-      return false;
-    }
+    case WM_MOUSEMOVE:
+      return FireMouse(Event::MouseMove, wp, lp, HeldButtons(wp));
     default:
       return false;
   }

@@ -13,7 +13,7 @@ class Label;
 
 class Panel : public Control {
  public:
-  enum class Look { Plain, Frame };
+  enum class Look { Plain, Frame, Sunken };
 
   void Create(HWND parent, const Rect& r, Look look = Look::Plain);
 
@@ -30,6 +30,11 @@ class Panel : public Control {
   void AddLabel(Label& label) { labels_.push_back(&label); }
   const std::vector<Label*>& Labels() const { return labels_; }
 
+  // A straight line drawn on the background, in twips.
+  void AddLine(double x1, double y1, double x2, double y2, COLORREF color);
+  // A picture drawn at the top-left corner.
+  void SetPicture(HICON icon);
+
  protected:
   bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   virtual void PaintImage(HDC dc, const RECT& client);
@@ -38,7 +43,16 @@ class Panel : public Control {
   static LRESULT CALLBACK ClassProc(HWND, UINT, WPARAM, LPARAM);
   static void Register();
 
+  void PaintAll(HDC dc);
+  bool FireMouse(Event event, WPARAM wp, LPARAM lp, int button);
+
+  struct Stroke {
+    double x1, y1, x2, y2;
+    COLORREF color;
+  };
   Look look_ = Look::Plain;
+  std::vector<Stroke> lines_;
+  HICON picture_ = nullptr;
   bool fixedColor_ = false;
   COLORREF color_ = 0;
   HCURSOR cursor_ = nullptr;

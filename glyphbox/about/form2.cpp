@@ -1,0 +1,126 @@
+#include "about/form2.h"
+
+#include "about/versioninfo.h"
+#include "flatbutton/flatbutton.h"
+
+namespace {
+constexpr double kRestLeft = 315, kRestTop = 90;  // "OK" on its button
+}
+
+Form2::~Form2() { Destroy(); }
+
+void Form2::Load(HWND mainWindow) {
+  mainWindow_ = mainWindow;
+  CreateControls();
+  WireEvents();
+  Form_Load();
+}
+
+void Form2::CreateControls() {
+  // No caption, a thin fixed frame, no taskbar button.
+  CreateForm(L"", 4695, 1335, WS_POPUP | WS_DLGFRAME, WS_EX_TOOLWINDOW);
+  canvas_.Create(Handle(), {0, 0, 4695, 1335});
+  const HWND canvas = canvas_.Handle();
+  Picture2.Create(canvas, {3600, 840, 855, 375});
+  Label1.Create(Picture2, {kRestLeft, kRestTop, 225, 180}, L"OK", ui::Label::Align::Center);
+  Timer1.Create(Handle(), 1, 3);
+  AddTimer(Timer1);
+  Picture1.Create(canvas, {240, -840, 540, 540}, ui::Panel::Look::Sunken);
+  Label3.Create(canvas_, {6000, 120, 60, 180}, L"");
+  canvas_.AddLine(120, 720, 4560, 720, RGB(255, 255, 255));
+  Label4.Create(canvas_, {-3500, 405, 60, 180}, L"");
+  canvas_.AddLine(120, 705, 4560, 705, RGB(128, 128, 128));
+  Label2.Create(canvas_, {-960, 120, 930, 180}, L"Glyphora");
+  Label2.FitText();
+  CenterOn(mainWindow_);
+}
+
+void Form2::WireEvents() {
+  ui::Connect<Form2>(*this, {
+                                {Timer1, ui::Event::Timer, &Form2::Timer1_Timer},
+                                {Picture2, ui::Event::MouseDown, &Form2::Picture2_MouseDown},
+                                {Picture2, ui::Event::MouseMove, &Form2::Picture2_MouseMove},
+                                {Picture2, ui::Event::MouseUp, &Form2::Picture2_MouseUp},
+                                {Label1, ui::Event::MouseDown, &Form2::Label1_MouseDown},
+                                {Label1, ui::Event::MouseMove, &Form2::Label1_MouseMove},
+                                {Label1, ui::Event::MouseUp, &Form2::Label1_MouseUp},
+                            });
+}
+
+void Form2::Form_Load() {
+  ::MessageBeep(MB_OK);
+  animation_ = about::Animation{};
+  Picture1.SetPicture(reinterpret_cast<HICON>(::SendMessageA(mainWindow_, WM_GETICON, ICON_BIG, 0)));
+  const about::VersionInfo version = about::ReadVersionInfo();
+  Label3.SetCaption(about::VersionText(version.major, version.minor, version.revision));
+  Label3.FitText();
+  Label4.SetCaption(version.copyright);
+  Label4.FitText();
+  Timer1.SetEnabled(true);
+  Cmmdl_Flatbutton::FlatNormal(Picture2);
+}
+
+void Form2::Timer1_Timer() {
+  // The controls hold the positions; the animation decides where they go next.
+  animation_.label2Left = Label2.Left();
+  animation_.label3Left = Label3.Left();
+  animation_.label4Left = Label4.Left();
+  animation_.picture1Top = Picture1.Top();
+  about::Tick(animation_);
+  Label2.Move(animation_.label2Left, Label2.Top(), Label2.Width(), Label2.Height());
+  Label3.Move(animation_.label3Left, Label3.Top(), Label3.Width(), Label3.Height());
+  Label4.Move(animation_.label4Left, Label4.Top(), Label4.Width(), Label4.Height());
+  Picture1.SetTop(animation_.picture1Top);
+  if (!animation_.timerOn) Timer1.SetEnabled(false);
+}
+
+void Form2::PressLabel(bool pressed) {
+  const double shift = pressed ? 15 : 0;
+  Label1.Move(kRestLeft + shift, kRestTop + shift, Label1.Width(), Label1.Height());
+}
+
+void Form2::Picture2_MouseDown(int Button, int, double, double) {
+  if (Button == 1) {
+    Cmmdl_Flatbutton::FlatDown(Picture2);
+    PressLabel(true);
+  }
+  ::SetCapture(Picture2.Handle());
+  tracking_ = 255;
+}
+
+void Form2::Picture2_MouseMove(int Button, int, double, double) {
+  if (tracking_) {
+    ::GetCursorPos(&cursor_);
+    if (::WindowFromPoint(cursor_) != Picture2.Handle()) {
+      ::ReleaseCapture();
+      tracking_ = 0;
+      Cmmdl_Flatbutton::FlatNormal(Picture2);
+      PressLabel(false);
+    }
+    return;
+  }
+  if (Button == 1) {
+    Cmmdl_Flatbutton::FlatDown(Picture2);
+    PressLabel(true);
+  } else {
+    Cmmdl_Flatbutton::FlatUp(Picture2);
+  }
+  ::SetCapture(Picture2.Handle());
+  tracking_ = 255;
+}
+
+void Form2::Picture2_MouseUp(int Button, int, double, double) {
+  ::GetCursorPos(&cursor_);
+  if (::WindowFromPoint(cursor_) == Picture2.Handle() && Button == 1) {
+    ::ReleaseCapture();
+    tracking_ = 0;
+    Destroy();
+    return;
+  }
+  ::SetCapture(Picture2.Handle());
+  tracking_ = 255;
+}
+
+void Form2::Label1_MouseDown(int Button, int Shift, double X, double Y) { Picture2_MouseDown(Button, Shift, X, Y); }
+void Form2::Label1_MouseMove(int Button, int Shift, double X, double Y) { Picture2_MouseMove(Button, Shift, X, Y); }
+void Form2::Label1_MouseUp(int Button, int Shift, double X, double Y) { Picture2_MouseUp(Button, Shift, X, Y); }
