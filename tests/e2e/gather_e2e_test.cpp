@@ -174,6 +174,81 @@ TEST_F(Program, GatherFillsTheListThatAnotherProcessReadsBack) {
   EXPECT_TRUE(SaveWindowScreenshot(main_, shot.c_str())) << shot;
 }
 
+namespace {
+
+void ClickAt(POINT at) {
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof move);
+  input::WaitUntil([&] {
+    POINT now;
+    GetCursorPos(&now);
+    return now.x == at.x && now.y == at.y;
+  }, &Idle, 2000);
+  input::WaitUntil([] { return false; }, &Idle, 100);  // let the window see the pointer arrive
+  INPUT press[2] = {};
+  press[0].type = press[1].type = INPUT_MOUSE;
+  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &press[0], sizeof(INPUT));
+  input::WaitUntil([] { return false; }, &Idle, 100);
+  SendInput(1, &press[1], sizeof(INPUT));
+}
+
+// The child panel of the given pixel size: the flat buttons.
+HWND PanelOfSize(HWND parent, int w, int h) {
+  struct Want {
+    int w, h;
+    HWND found;
+  } want{w, h, nullptr};
+  EnumChildWindows(parent, [](HWND c, LPARAM p) -> BOOL {
+    auto* want = reinterpret_cast<Want*>(p);
+    RECT r;
+    GetClientRect(c, &r);
+    char cls[32] = {};
+    GetClassNameA(c, cls, sizeof cls);
+    if (std::string(cls) == "GlyphboxPanel" && r.right == want->w && r.bottom == want->h) {
+      want->found = c;
+      return FALSE;
+    }
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&want));
+  return want.found;
+}
+
+POINT Middle(HWND hwnd) {
+  RECT r;
+  GetWindowRect(hwnd, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+}  // namespace
+
+TEST_F(Program, TheAboutButtonOpensTheAboutWindowAndOkClosesIt) {
+  SetForegroundWindow(main_);
+  HWND button = PanelOfSize(main_, 97, 23);
+  ASSERT_TRUE(button);
+  ClickAt(Middle(button));
+  HWND about = nullptr;
+  ASSERT_TRUE(input::WaitUntil([&] {
+    about = FindWindowA("GlyphboxForm", "");
+    return about && IsWindowVisible(about);
+  }, &Idle, 10000)) << "the about window opened";
+  EXPECT_FALSE(IsWindowEnabled(main_)) << "the main window takes no input while it is open";
+  input::WaitUntil([] { return false; }, &Idle, 1500);  // the slide-in is over
+  RECT whole;
+  GetWindowRect(main_, &whole);
+  const std::string shot = std::string(GBX_ARTIFACTS) + "\\glyphbox-about.bmp";
+  EXPECT_TRUE(SaveWindowScreenshot(main_, shot.c_str()));
+  HWND ok = PanelOfSize(about, 57, 25);
+  ASSERT_TRUE(ok);
+  ClickAt(Middle(ok));
+  EXPECT_TRUE(input::WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(main_); }, &Idle, 5000));
+}
+
 TEST_F(Program, ClosingTheWindowEndsTheProgram) {
   PostMessageA(main_, WM_CLOSE, 0, 0);
   EXPECT_EQ(WaitForSingleObject(pi_.hProcess, 15000), WAIT_OBJECT_0);
