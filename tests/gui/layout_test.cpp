@@ -66,8 +66,11 @@ class Layout : public MainWindow {
     const HWND bar = form->Bar.Handle();
     RECT r;
     GetClientRect(bar, &r);
+    // Arrive with a real move (the pointer may already stand there from an earlier test).
+    MouseTo(bar, grabX, r.bottom / 2 + 5);
     MouseTo(bar, grabX, r.bottom / 2);
     Button(MOUSEEVENTF_LEFTDOWN);
+    Settle([&] { return form->BarDrag() == 255; }, 2000);
     POINT to{toX, 100};
     MapWindowPoints(form->Handle(), bar, &to, 1);
     MouseTo(bar, to.x, r.bottom / 2);
@@ -190,8 +193,10 @@ TEST_F(Layout, WhileHeldOnlyTheBarMovesInTheShadowColour) {
 TEST_F(Layout, GrabbedNearItsRightEdgeTheBarJumpsUnderThePointer) {
   const double left = form->Bar.Left();
   const HWND bar = form->Bar.Handle();
+  MouseTo(bar, 2, 55);
   MouseTo(bar, 2, 50);
   Button(MOUSEEVENTF_LEFTDOWN);
+  Settle([&] { return form->BarDrag() == 255; }, 2000);
   MouseTo(bar, 3, 50);
   Button(MOUSEEVENTF_LEFTUP);
   EXPECT_DOUBLE_EQ(form->Bar.Left(), left + 3 * 15) << "its left edge is now where the pointer was";
