@@ -59,6 +59,8 @@ prepare_prefix() {
     # for the dialog font is otherwise the fixed-pitch one.
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d IPAPGothic /f >>"$log" 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS UI Gothic' /d IPAPGothic /f >>"$log" 2>&1
+    # A crash ends the process instead of waiting for someone to close a dialog.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$log" 2>&1
     if [ "$desktop" = desktop ]; then
       # One Wine desktop window: focus and activation then need no window manager.
       wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$log" 2>&1

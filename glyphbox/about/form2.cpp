@@ -3,9 +3,6 @@
 #include "about/versioninfo.h"
 #include "flatbutton/flatbutton.h"
 
-namespace {
-constexpr double kRestLeft = 315, kRestTop = 90;  // "OK" on its button
-}
 
 Form2::~Form2() { Destroy(); }
 
@@ -22,7 +19,7 @@ void Form2::CreateControls() {
   canvas_.Create(Handle(), {0, 0, 4695, 1335});
   const HWND canvas = canvas_.Handle();
   Picture2.Create(canvas, {3600, 840, 855, 375});
-  Label1.Create(Picture2, {kRestLeft, kRestTop, 225, 180}, L"OK", ui::Label::Align::Center);
+  Label1.Create(Picture2, {315, 90, 225, 180}, L"OK", ui::Label::Align::Center);
   Timer1.Create(Handle(), 1, 3);
   AddTimer(Timer1);
   Picture1.Create(canvas, {240, -840, 540, 540}, ui::Panel::Look::Sunken);
@@ -74,51 +71,17 @@ void Form2::Timer1_Timer() {
   if (!animation_.timerOn) Timer1.SetEnabled(false);
 }
 
-void Form2::PressLabel(bool pressed) {
-  const double shift = pressed ? 15 : 0;
-  Label1.Move(kRestLeft + shift, kRestTop + shift, Label1.Width(), Label1.Height());
-}
+void Form2::Picture2_MouseDown(int Button, int, double, double) { okButton_.MouseDown(Button); }
 
-void Form2::Picture2_MouseDown(int Button, int, double, double) {
-  if (Button == 1) {
-    Cmmdl_Flatbutton::FlatDown(Picture2);
-    PressLabel(true);
-  }
-  ::SetCapture(Picture2.Handle());
-  tracking_ = 255;
-}
-
-void Form2::Picture2_MouseMove(int Button, int, double, double) {
-  if (tracking_) {
-    ::GetCursorPos(&cursor_);
-    if (::WindowFromPoint(cursor_) != Picture2.Handle()) {
-      ::ReleaseCapture();
-      tracking_ = 0;
-      Cmmdl_Flatbutton::FlatNormal(Picture2);
-      PressLabel(false);
-    }
-    return;
-  }
-  if (Button == 1) {
-    Cmmdl_Flatbutton::FlatDown(Picture2);
-    PressLabel(true);
-  } else {
-    Cmmdl_Flatbutton::FlatUp(Picture2);
-  }
-  ::SetCapture(Picture2.Handle());
-  tracking_ = 255;
-}
+void Form2::Picture2_MouseMove(int Button, int, double, double) { okButton_.MouseMove(Button); }
 
 void Form2::Picture2_MouseUp(int Button, int, double, double) {
-  ::GetCursorPos(&cursor_);
-  if (::WindowFromPoint(cursor_) == Picture2.Handle() && Button == 1) {
-    ::ReleaseCapture();
-    tracking_ = 0;
+  if (okButton_.MouseUp(Button)) {
+    okButton_.Stop();
     Destroy();
     return;
   }
-  ::SetCapture(Picture2.Handle());
-  tracking_ = 255;
+  okButton_.Track();
 }
 
 void Form2::Label1_MouseDown(int Button, int Shift, double X, double Y) { Picture2_MouseDown(Button, Shift, X, Y); }

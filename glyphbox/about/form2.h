@@ -2,6 +2,7 @@
 // The about window: the program's icon, name, version and copyright slide in; its flat
 // "OK" button closes it.
 #include "about/animation.h"
+#include "flatbutton/tracker.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
@@ -35,12 +36,10 @@ class Form2 : public ui::Form {
  private:
   void CreateControls();
   void WireEvents();
-  void PressLabel(bool pressed);
 
   HWND mainWindow_ = nullptr;
   // The client area: the labels are drawn on it and the separator lines lie on it.
   ui::Panel canvas_;
   about::Animation animation_;
-  unsigned char tracking_ = 0;
-  POINT cursor_{};
+  flatbutton::Tracker okButton_{Picture2, Label1, 315, 90};
 };

@@ -4,6 +4,7 @@
 // the style switches, the size box and the about button.
 #include <string>
 
+#include "flatbutton/tracker.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -86,7 +87,5 @@ class Form1 : public ui::Form {
   bool hooked_ = false;
   bool loaded_ = false;
   unsigned char barDrag_ = 0;  // 255 while the splitter bar is held
-  void PressLabel1(bool pressed);
-  unsigned char flatTracking_ = 0;  // 255 while the about button follows the pointer
-  POINT flatCursor_{};
+  flatbutton::Tracker aboutButton_{Picture1, Label1, 120, 75};
 };

@@ -177,25 +177,11 @@ TEST_F(Program, GatherFillsTheListThatAnotherProcessReadsBack) {
 namespace {
 
 void ClickAt(POINT at) {
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  move.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &move, sizeof move);
-  input::WaitUntil([&] {
-    POINT now;
-    GetCursorPos(&now);
-    return now.x == at.x && now.y == at.y;
-  }, &Idle, 2000);
+  input::MoveMouse(at, &Idle);
   input::WaitUntil([] { return false; }, &Idle, 100);  // let the window see the pointer arrive
-  INPUT press[2] = {};
-  press[0].type = press[1].type = INPUT_MOUSE;
-  press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(1, &press[0], sizeof(INPUT));
+  input::MouseButtons(MOUSEEVENTF_LEFTDOWN);
   input::WaitUntil([] { return false; }, &Idle, 100);
-  SendInput(1, &press[1], sizeof(INPUT));
+  input::MouseButtons(MOUSEEVENTF_LEFTUP);
 }
 
 // The child panel of the given pixel size: the flat buttons.

@@ -21,21 +21,9 @@ std::pair<COLORREF, COLORREF> Look(HWND surface) {
 }
 const std::pair<COLORREF, COLORREF> kNormal{S, L}, kDown{S, L}, kUp{L, S};
 
-void MoveTo(int screenX, int screenY) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(screenX, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(screenY, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-}
-
-void Buttons(DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
-}
+// The watcher thread moves without waiting: the test's thread is inside the modal loop.
+void MoveTo(int screenX, int screenY) { input::MoveMouse({screenX, screenY}, nullptr); }
+void Buttons(DWORD flags) { input::MouseButtons(flags); }
 
 POINT CenterOf(HWND hwnd) {
   RECT r;
@@ -55,12 +43,7 @@ class FlatButton : public MainWindow {
   }
   // Moves the pointer and lets the window handle it.
   void Pointer(POINT at) {
-    MoveTo(at.x, at.y);
-    Settle([&] {
-      POINT now;
-      GetCursorPos(&now);
-      return now.x == at.x && now.y == at.y;
-    }, 2000);
+    input::MoveMouse(at, &Pump);
     Settle([] { return false; }, 60);
   }
   void Press(DWORD flags) {
@@ -196,15 +179,16 @@ TEST_F(AboutWindow, OkClosesItBeforeTheAnimationEnds) {
   auto about = Open();
   const HWND window = about->Handle();
   ASSERT_TRUE(input::MakeForeground(window, &Pump));
-  const POINT c = CenterOf(about->Picture2.Handle());
-  MoveTo(c.x, c.y);
-  Settle([&] {
-    POINT now;
-    GetCursorPos(&now);
-    return now.x == c.x && now.y == c.y;
-  }, 2000);
+  const HWND ok = about->Picture2.Handle();
+  input::MoveMouse(CenterOf(ok), &Pump);
+  ASSERT_TRUE(Settle([&] {
+    POINT at;
+    GetCursorPos(&at);
+    return WindowFromPoint(at) == ok;
+  }, 2000));
   Buttons(MOUSEEVENTF_LEFTDOWN);
-  Settle([] { return false; }, 30);
+  ASSERT_TRUE(Settle([&] { return about->Label1.Left() == 330; }, 2000)) << "pressed: the caption shifted";
+  EXPECT_TRUE(about->Timer1.Enabled()) << "the animation is still running";
   Buttons(MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(Settle([&] { return !IsWindow(window); }, 3000));
 }

@@ -26,13 +26,8 @@ size_t LeadingVerticalNames(const std::vector<std::wstring>& items) {
 
 }  // namespace
 
-class Gather : public MainWindow {
+class Gather : public MainWindowWithFonts {
  protected:
-  static void SetUpTestSuite() { fonts = new TestFonts(); }
-  static void TearDownTestSuite() {
-    delete fonts;
-    fonts = nullptr;
-  }
 
   void ClickGather() {
     SendMessageA(form->Command1.Handle(), BM_CLICK, 0, 0);
@@ -45,9 +40,7 @@ class Gather : public MainWindow {
     return Items(form->List1);
   }
 
-  static TestFonts* fonts;
 };
-TestFonts* Gather::fonts = nullptr;
 
 TEST_F(Gather, ListsEveryInstalledFaceOnceInSortedOrder) {
   ClickGather();

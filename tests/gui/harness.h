@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "mainwnd/form1.h"
+#include "support/fontinstall.h"
 #include "support/input.h"
 
 inline void Pump() { ui::Form::DoEvents(); }
@@ -28,4 +29,15 @@ class MainWindow : public testing::Test {
   HWND Focused() const { return ::GetFocus(); }
 
   std::unique_ptr<Form1> form;
+};
+
+// The same, with the tests' own fonts installed for the whole suite.
+class MainWindowWithFonts : public MainWindow {
+ protected:
+  static void SetUpTestSuite() { fonts = new TestFonts(); }
+  static void TearDownTestSuite() {
+    delete fonts;
+    fonts = nullptr;
+  }
+  static inline TestFonts* fonts = nullptr;
 };

@@ -19,25 +19,12 @@ void ResizeClient(HWND hwnd, double w, double h) {
 void MouseTo(HWND hwnd, int x, int y) {
   POINT p{x, y};
   ClientToScreen(hwnd, &p);
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-  Settle([&] {
-    POINT now;
-    GetCursorPos(&now);
-    return now.x == p.x && now.y == p.y;
-  }, 2000);
+  input::MoveMouse(p, &Pump);
   Pump();
 }
 
 void Button(DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  SendInput(1, &in, sizeof in);
+  input::MouseButtons(flags);
   Settle([&] { return (GetAsyncKeyState(VK_LBUTTON) < 0) == (flags == MOUSEEVENTF_LEFTDOWN); }, 2000);
   Settle([] { return false; }, 50);
 }

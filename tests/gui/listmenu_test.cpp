@@ -13,19 +13,7 @@ namespace {
 void Mouse(HWND hwnd, int x, int y, DWORD down, DWORD up, bool twice = false) {
   POINT p{x, y};
   ClientToScreen(hwnd, &p);
-  INPUT move{};
-  move.type = INPUT_MOUSE;
-  move.mi.dx = MulDiv(p.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  move.mi.dy = MulDiv(p.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &move, sizeof move);
-  input::WaitUntil(
-      [&] {
-        POINT now;
-        GetCursorPos(&now);
-        return now.x == p.x && now.y == p.y;
-      },
-      &Pump, 2000);
+  input::MoveMouse(p, &Pump);
   INPUT press[4] = {};
   for (auto& i : press) i.type = INPUT_MOUSE;
   press[0].mi.dwFlags = press[2].mi.dwFlags = down;
@@ -82,10 +70,10 @@ constexpr char kFontsKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\F
 
 }  // namespace
 
-class ListMenu : public MainWindow {
+class ListMenu : public MainWindowWithFonts {
  protected:
   static void SetUpTestSuite() {
-    fonts = new TestFonts();
+    MainWindowWithFonts::SetUpTestSuite();
     HKEY key;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
     for (const auto& [name, file] : kFamily)
@@ -97,7 +85,7 @@ class ListMenu : public MainWindow {
     RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_SET_VALUE, &key);
     for (const auto& [name, file] : kFamily) RegDeleteValueA(key, name);
     RegCloseKey(key);
-    delete fonts;
+    MainWindowWithFonts::TearDownTestSuite();
   }
   void SetUp() override {
     MainWindow::SetUp();
@@ -124,14 +112,12 @@ class ListMenu : public MainWindow {
     Settle([] { return false; }, 150);
   }
 
-  static TestFonts* fonts;
   static constexpr std::pair<const char*, const char*> kFamily[] = {
       {"Gbx Menu (TrueType)", "gbxmenu.ttf"},
       {"Gbx Menu Bold (TrueType)", "gbxmenub.ttf"},
       {"Gbx Menu Italic (TrueType)", "gbxmenui.ttf"},
   };
 };
-TestFonts* ListMenu::fonts = nullptr;
 
 TEST_F(ListMenu, ARightClickSelectsTheRowUnderThePointerPreviewsItAndOpensTheMenu) {
   Gather();

@@ -32,15 +32,10 @@ std::wstring FaceOf(const LOGFONTA& lf) {
 
 }  // namespace
 
-class Preview : public MainWindow {
+class Preview : public MainWindowWithFonts {
  protected:
-  static void SetUpTestSuite() { fonts = new TestFonts(); }
-  static void TearDownTestSuite() {
-    delete fonts;
-    fonts = nullptr;
-  }
   void SetUp() override {
-    MainWindow::SetUp();
+    MainWindowWithFonts::SetUp();
     ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
   }
 
@@ -62,9 +57,7 @@ class Preview : public MainWindow {
     Pump();
   }
 
-  static TestFonts* fonts;
 };
-TestFonts* Preview::fonts = nullptr;
 
 TEST_F(Preview, EnterInTheSizeBoxAppliesTheSizeAndRewritesTheBox) {
   struct Row {

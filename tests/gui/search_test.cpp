@@ -22,15 +22,10 @@ std::vector<std::wstring> History(const ui::ComboBox& combo) {
 
 }  // namespace
 
-class Search : public MainWindow {
+class Search : public MainWindowWithFonts {
  protected:
-  static void SetUpTestSuite() { fonts = new TestFonts(); }
-  static void TearDownTestSuite() {
-    delete fonts;
-    fonts = nullptr;
-  }
   void SetUp() override {
-    MainWindow::SetUp();
+    MainWindowWithFonts::SetUp();
     ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
   }
 
@@ -44,9 +39,7 @@ class Search : public MainWindow {
     return Items(form->List1);
   }
 
-  static TestFonts* fonts;
 };
-TestFonts* Search::fonts = nullptr;
 
 TEST_F(Search, PlainTextIsFoundAnywherePatternsMatchWholeNames) {
   EXPECT_EQ(SearchFor(L"beta"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));

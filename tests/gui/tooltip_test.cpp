@@ -14,13 +14,7 @@ void MoveMouseTo(HWND hwnd, const RECT* part = nullptr) {
   } else {
     GetWindowRect(hwnd, &r);
   }
-  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
+  input::MoveMouse({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, &Pump);
 }
 
 }  // namespace

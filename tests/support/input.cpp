@@ -40,6 +40,29 @@ bool WaitUntil(const std::function<bool()>& cond, const std::function<void()>& p
   }
 }
 
+void MoveMouse(POINT screen, const std::function<void()>& pump) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+  WaitUntil(
+      [&] {
+        POINT now;
+        GetCursorPos(&now);
+        return now.x == screen.x && now.y == screen.y;
+      },
+      pump, 2000);
+}
+
+void MouseButtons(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  SendInput(1, &in, sizeof in);
+}
+
 bool MakeForeground(HWND hwnd, const std::function<void()>& pump) {
   SetForegroundWindow(hwnd);
   return WaitUntil([&] { return GetForegroundWindow() == hwnd; }, pump, 3000);

@@ -12,6 +12,11 @@ void PressKey(WORD vk, bool shift = false, bool alt = false, bool ctrl = false);
 // Calls pump and checks cond until cond holds or the time is up; returns cond's last value.
 bool WaitUntil(const std::function<bool()>& cond, const std::function<void()>& pump, int timeoutMs = 5000);
 
+// Moves the mouse pointer to a point of the screen and waits until it is there.
+void MoveMouse(POINT screen, const std::function<void()>& pump);
+// Presses or releases mouse buttons where the pointer is (MOUSEEVENTF_... flags).
+void MouseButtons(DWORD flags);
+
 // Brings a top-level window to the front so that it receives the keyboard.
 bool MakeForeground(HWND hwnd, const std::function<void()>& pump);
 
