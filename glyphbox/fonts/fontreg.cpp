@@ -4,7 +4,7 @@
 
 #include "catalogue/nullcut.h"
 #include "fonts/addbslash.h"
-#include "fonts/specialfolder.h"
+#include "fonts/shellfolder.h"
 #include "mainwnd/appmessage.h"
 #include "ui/handles.h"
 #include "ui/text.h"

@@ -1,4 +1,4 @@
-#include "fonts/specialfolder.h"
+#include "fonts/shellfolder.h"
 
 #include <array>
 
