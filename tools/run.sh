@@ -16,6 +16,7 @@ run_dir="$build/run-env"
 wine_env "$run_dir"
 
 if [ -n "${DISPLAY:-}" ]; then
+  export WINESERVER_LINGER=10  # gone shortly after Glyphbox closes
   prepare_prefix "$run_dir/wineboot.log"
   exec wine "$build/glyphbox/Glyphbox.exe"
 fi

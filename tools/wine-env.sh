@@ -43,8 +43,9 @@ stop_xvfb() {
 }
 
 # prepare_prefix LOG [desktop]: creates the prefix once, then starts a wineserver that stays
-# for the whole run and Wine's services, with their output in LOG: started later from
-# inside ctest they would inherit ctest's output pipe and keep it open.
+# (for WINESERVER_LINGER seconds after its last client, or until killed when that is unset)
+# and Wine's services, with their output in LOG: started later from inside ctest they would
+# inherit ctest's output pipe and keep it open.
 prepare_prefix() {
   local log=$1 desktop=${2:-}
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -68,6 +69,6 @@ prepare_prefix() {
     fi
     wineserver -w
   fi
-  wineserver -p
+  wineserver -p${WINESERVER_LINGER:-}
   wineboot >>"$log" 2>&1
 }
