@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Measures Glyphbox against the platform's own cost with K installed fonts (K from
+# BENCH_SIZES, default "1000 5000 20000"), each K in a throwaway prefix of its own, and
+# writes the table to build/bench/results.md. Not a test: nothing here passes or fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${GLYPHBOX_BUILD:-$root/build}
+reps=${BENCH_REPS:-5}
+
+"$root/tools/setup-host.sh"
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+      -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" -j"$(nproc)" --target Glyphbox bench_glyphbox bench_minimal
+
+# shellcheck source=../tools/wine-env.sh
+. "$root/tools/wine-env.sh"
+out="$build/bench"
+mkdir -p "$out"
+trap 'wineserver -k 2>/dev/null || true; stop_xvfb' EXIT
+start_xvfb
+
+bench="$build/bench/bench_glyphbox.exe"
+# The value of `name` in the output of one run.
+value() { tr -d '\r' | grep -a "^$1 " | head -n 1 | awk '{print $2}'; }
+# median and min of numbers on stdin
+stats() { tr -d '\r' | sort -g | awk '{v[NR]=$1} END {if (NR) printf "%.1f %.1f\n", v[int((NR+1)/2)], v[1]; else print "- -"}'; }
+
+results="$out/results.md"
+{
+  echo "# Glyphbox benchmark"
+  echo
+  echo "Machine: $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo), $(wine --version). Median and min of $reps runs, ms."
+  echo
+  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt | preview 460 pt | start-up | minimal window | start-up/minimal | peak MB |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+} >"$results"
+
+for k in ${BENCH_SIZES:-1000 5000 20000}; do
+  env_dir="$out/env-$k"
+  rm -rf "$env_dir"
+  wine_env "$env_dir"
+  prepare_prefix "$env_dir/wineboot.log"
+  /usr/bin/python3 "$root/bench/make_fonts.py" "$k" "$WINEPREFIX/drive_c/windows/Fonts"
+  wine "$bench" floor >/dev/null 2>&1 || true  # let Wine see the new fonts once
+  floor=() gather=() plain=() pattern=() p9=() p460=() up=() minimal=() peak=""
+  for _ in $(seq "$reps"); do
+    floor+=("$(wine "$bench" floor 2>/dev/null | value floor_ms)")
+    run=$(wine "$bench" gather 2>/dev/null)
+    gather+=("$(value gather_ms <<<"$run")")
+    plain+=("$(value search_plain_ms <<<"$run")")
+    pattern+=("$(value search_pattern_ms <<<"$run")")
+    p9+=("$(value preview9_median_ms <<<"$run")")
+    p460+=("$(value preview460_median_ms <<<"$run")")
+    peak=$(value peak_working_set_mb <<<"$run")
+    up+=("$(wine "$bench" startup "$build/glyphbox/Glyphbox.exe" Glyphora 2>/dev/null | value startup_ms)")
+    minimal+=("$(wine "$bench" startup "$build/bench/bench_minimal.exe" Minimal 2>/dev/null | value startup_ms)")
+  done
+  read -r fm fmin < <(printf '%s\n' "${floor[@]}" | stats)
+  read -r gm gmin < <(printf '%s\n' "${gather[@]}" | stats)
+  read -r sm smin < <(printf '%s\n' "${plain[@]}" | stats)
+  read -r pm pmin < <(printf '%s\n' "${pattern[@]}" | stats)
+  read -r v9 v9min < <(printf '%s\n' "${p9[@]}" | stats)
+  read -r v460 v460min < <(printf '%s\n' "${p460[@]}" | stats)
+  read -r um umin < <(printf '%s\n' "${up[@]}" | stats)
+  read -r mm mmin < <(printf '%s\n' "${minimal[@]}" | stats)
+  ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
+  worst_search=$(awk -v a="$sm" -v b="$pm" 'BEGIN { print (a > b ? a : b) }')
+  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 | $v460 | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $peak |" >>"$results"
+  wineserver -k 2>/dev/null || true
+done
+cat "$results"
