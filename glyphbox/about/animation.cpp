@@ -2,38 +2,34 @@
 
 namespace about {
 
+namespace {
+
+// One row per step: which coordinate moves, by how much a tick, and where it stops.
+struct Move {
+  double Animation::*coordinate;
+  double change, final;
+};
+constexpr Move kSteps[] = {
+    {&Animation::label2Left, +810, 2100},
+    {&Animation::label3Left, -810, 3105},
+    {&Animation::label4Left, +810, 1005},
+    {&Animation::picture1Top, +180, 120},
+};
+
+}  // namespace
+
 void Tick(Animation& a) {
-  switch (a.step) {
-    case 0:
-      a.label2Left += 810;
-      if (a.label2Left >= 2100) {
-        a.label2Left = 2100;
-        a.step = 1;
-      }
-      break;
-    case 1:
-      a.label3Left -= 810;
-      if (a.label3Left <= 3105) {
-        a.label3Left = 3105;
-        a.step = 2;
-      }
-      break;
-    case 2:
-      a.label4Left += 810;
-      if (a.label4Left >= 1005) {
-        a.label4Left = 1005;
-        a.step = 3;
-      }
-      break;
-    case 3:
-      a.picture1Top += 180;
-      if (a.picture1Top >= 120) {
-        a.picture1Top = 120;
-        a.timerOn = false;
-      }
-      break;
-    default:
-      break;
+  if (a.step < 0 || a.step > 3 || !a.timerOn) return;
+  const Move& m = kSteps[a.step];
+  double& value = a.*m.coordinate;
+  value += m.change;
+  // Past its place (whichever way it moves): clamp, and hand over to the next element.
+  if (m.change > 0 ? value >= m.final : value <= m.final) {
+    value = m.final;
+    if (a.step < 3)
+      ++a.step;
+    else
+      a.timerOn = false;
   }
 }
 

@@ -43,14 +43,22 @@ void ListBox::Create(HWND parent, const Rect& r) {
 
 int ListBox::Count() const { return static_cast<int>(::SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
 
-std::wstring ListBox::Item(int index) const {
-  const LRESULT n = ::SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
-  if (n == LB_ERR) return {};
+namespace {
+
+// The text of a list entry, by the list's own length and text messages (LB_ERR and CB_ERR
+// are both -1).
+std::wstring EntryText(HWND hwnd, UINT lengthMsg, UINT textMsg, int index) {
+  const LRESULT n = ::SendMessageA(hwnd, lengthMsg, index, 0);
+  if (n < 0) return {};
   std::string bytes(static_cast<size_t>(n) + 1, '\0');
-  const LRESULT got = ::SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(bytes.data()));
-  bytes.resize(got == LB_ERR ? 0 : static_cast<size_t>(got));
+  const LRESULT got = ::SendMessageA(hwnd, textMsg, index, reinterpret_cast<LPARAM>(bytes.data()));
+  bytes.resize(got < 0 ? 0 : static_cast<size_t>(got));
   return FromAnsi(bytes);
 }
+
+}  // namespace
+
+std::wstring ListBox::Item(int index) const { return EntryText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
 
 void ListBox::AddItem(std::wstring_view text) {
   ::SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToAnsi(text).c_str()));
@@ -129,14 +137,7 @@ HWND ComboBox::EditHandle() const {
 
 int ComboBox::ListCount() const { return static_cast<int>(::SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
 
-std::wstring ComboBox::List(int index) const {
-  const LRESULT n = ::SendMessageA(hwnd_, CB_GETLBTEXTLEN, index, 0);
-  if (n == CB_ERR) return {};
-  std::string bytes(static_cast<size_t>(n) + 1, '\0');
-  const LRESULT got = ::SendMessageA(hwnd_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(bytes.data()));
-  bytes.resize(got == CB_ERR ? 0 : static_cast<size_t>(got));
-  return FromAnsi(bytes);
-}
+std::wstring ComboBox::List(int index) const { return EntryText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
 
 int ComboBox::FindExact(std::wstring_view text) const {
   return static_cast<int>(
