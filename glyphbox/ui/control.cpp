@@ -10,6 +10,26 @@ namespace ui {
 
 namespace {
 
+// The window procedure each subclassed window had before, by window. Kept apart from the
+// wrappers: a window may outlive its wrapper and must still reach its own procedure.
+struct Previous {
+  HWND hwnd;
+  WNDPROC proc;
+};
+std::vector<Previous>& PreviousProcs() {
+  static std::vector<Previous> procs;
+  return procs;
+}
+WNDPROC PreviousProc(HWND hwnd) {
+  for (const Previous& p : PreviousProcs())
+    if (p.hwnd == hwnd) return p.proc;
+  return nullptr;
+}
+void ForgetPreviousProc(HWND hwnd) {
+  auto& procs = PreviousProcs();
+  std::erase_if(procs, [hwnd](const Previous& p) { return p.hwnd == hwnd; });
+}
+
 int Dpi(int which) {
   WindowDc screen(nullptr);
   const int dpi = ::GetDeviceCaps(screen.Get(), which);
@@ -45,8 +65,16 @@ HFONT DefaultUiFont() {
 Control::~Control() {
   // A wrapper may die before its window (a form's members go before the form's window):
   // the window must not call back into it afterwards.
-  for (HWND h : subclassed_)
-    if (::IsWindow(h)) ::RemoveWindowSubclass(h, &Control::SubclassProc, 1);
+  for (HWND h : subclassed_) {
+    if (!::IsWindow(h)) continue;
+    if (FromHandle(h) == this) ::SetWindowLongPtrA(h, GWLP_USERDATA, 0);
+    // Only the last procedure in a chain can step out of it; otherwise ours stays and
+    // forwards every message until the window is destroyed.
+    if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(h, GWLP_WNDPROC)) == &Control::SubclassProc) {
+      ::SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviousProc(h)));
+      ForgetPreviousProc(h);
+    }
+  }
   if (hwnd_ && ::IsWindow(hwnd_) && FromHandle(hwnd_) == this) ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
 }
 
@@ -67,10 +95,13 @@ HWND Control::CreateChild(HWND parent, const char* className, std::wstring_view 
 }
 
 void Control::SubclassWindow(HWND hwnd) {
-  if (hwnd) {
-    ::SetWindowSubclass(hwnd, &Control::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    subclassed_.push_back(hwnd);
-  }
+  if (!hwnd || PreviousProc(hwnd)) return;
+  // A window inside the control (a combo box's edit field) finds its wrapper the same way.
+  if (hwnd != hwnd_) ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  const auto previous = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+  PreviousProcs().push_back({hwnd, previous});
+  ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::SubclassProc));
+  subclassed_.push_back(hwnd);
 }
 
 int ShiftState() {
@@ -80,15 +111,22 @@ int ShiftState() {
 
 bool Control::Filter(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
-LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) {
-  if (msg == WM_NCDESTROY) ::RemoveWindowSubclass(hwnd, &Control::SubclassProc, 1);
+LRESULT CALLBACK Control::SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  const WNDPROC previous = PreviousProc(hwnd);
+  if (!previous) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    ForgetPreviousProc(hwnd);
+    if (Control* self = FromHandle(hwnd)) std::erase(self->subclassed_, hwnd);
+    return ::CallWindowProcA(previous, hwnd, msg, wp, lp);
+  }
   LRESULT result = 0;
   try {
-    if (auto* self = reinterpret_cast<Control*>(ref); self && self->Filter(msg, wp, lp, result)) return result;
+    if (Control* self = FromHandle(hwnd); self && self->Filter(msg, wp, lp, result)) return result;
   } catch (...) {
     // Nothing may unwind into the platform's window procedure.
   }
-  return ::DefSubclassProc(hwnd, msg, wp, lp);
+  return ::CallWindowProcA(previous, hwnd, msg, wp, lp);
 }
 
 RECT Control::PixelRectInParent() const {

@@ -259,6 +259,7 @@ bool Form::PreTranslate(const MSG& msg) {
   if (!msg.hwnd) return false;
   Form* form = FromHandle(::GetAncestor(msg.hwnd, GA_ROOT));
   if (!form || !::IsWindowEnabled(form->hwnd_)) return false;
+  form->tips_.Relay(msg);
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0 &&
       ::GetKeyState(VK_MENU) >= 0)
     return form->TabFromFocus(::GetKeyState(VK_SHIFT) < 0);

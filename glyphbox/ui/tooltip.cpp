@@ -22,7 +22,7 @@ void Tooltip::Add(HWND control, std::wstring_view text) {
   std::string ansi = ToAnsi(text);
   TTTOOLINFOA ti{};
   ti.cbSize = sizeof ti;
-  ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  ti.uFlags = TTF_IDISHWND;
   ti.hwnd = ::GetParent(control);
   ti.uId = reinterpret_cast<UINT_PTR>(control);
   ti.lpszText = ansi.data();
@@ -33,12 +33,17 @@ void Tooltip::Add(const Label& label, std::wstring_view text) {
   std::string ansi = ToAnsi(text);
   TTTOOLINFOA ti{};
   ti.cbSize = sizeof ti;
-  ti.uFlags = TTF_SUBCLASS;
+  ti.uFlags = 0;
   ti.hwnd = label.Container()->Handle();
   ti.uId = reinterpret_cast<UINT_PTR>(&label);
   ti.rect = label.PixelRect();
   ti.lpszText = ansi.data();
   ::SendMessageA(hwnd_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&ti));
+}
+
+void Tooltip::Relay(const MSG& msg) {
+  if (hwnd_ && msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST)
+    ::SendMessageA(hwnd_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void Tooltip::Follow(const Label& label) {
