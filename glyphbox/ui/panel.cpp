@@ -92,6 +92,8 @@ bool Panel::FireMouse(Event event, WPARAM wp, LPARAM lp, int button) {
   return false;
 }
 
+bool Panel::Solid() const { return look_ == Look::Plain && lines_.empty() && !picture_ && labels_.empty(); }
+
 void Panel::SetBackColor(COLORREF color) {
   fixedColor_ = true;
   color_ = color;
@@ -128,7 +130,13 @@ void Panel::PaintImage(HDC dc, const RECT& client) {
 bool Panel::Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   switch (msg) {
     case WM_ERASEBKGND:
-      result = 1;  // WM_PAINT paints everything, without flicker
+      if (Solid()) {
+        RECT client;
+        ::GetClientRect(hwnd_, &client);
+        UniqueBrush brush(::CreateSolidBrush(BackColor()));
+        ::FillRect(reinterpret_cast<HDC>(wp), &client, brush.Get());
+      }
+      result = 1;  // otherwise WM_PAINT paints everything, without flicker
       return true;
     case WM_PAINT: {
       // Drawn off screen first, so moving labels neither flicker nor leave trails.

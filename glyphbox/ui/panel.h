@@ -38,6 +38,9 @@ class Panel : public Control {
  protected:
   bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   virtual void PaintImage(HDC dc, const RECT& client);
+  // Nothing but its colour to show: such a panel paints itself as soon as it is uncovered,
+  // without waiting for the message loop (the progress bar grows while the loop is busy).
+  virtual bool Solid() const;
 
  private:
   static LRESULT CALLBACK ClassProc(HWND, UINT, WPARAM, LPARAM);
@@ -71,6 +74,7 @@ class PictureBox : public Panel {
  protected:
   bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   void PaintImage(HDC dc, const RECT& client) override;
+  bool Solid() const override { return false; }
 
  private:
   void EnsureImage();

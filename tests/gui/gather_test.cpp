@@ -130,6 +130,37 @@ TEST_F(Gather, TheProgressBarEndsOneStepShortOfTheStrip) {
   EXPECT_GT(form->pBar.Width(), strip * 0.9);
 }
 
+// Nothing pumps messages while the fonts are added: what shows of the bar then is what it
+// painted the moment it moved.
+TEST_F(Gather, TheProgressBarShowsItsGrowthWhileTheListFills) {
+  struct Seen {
+    int adds = 0, half = 0;
+    HWND bar;
+    COLORREF atItsEnd = CLR_INVALID;
+    int width = 0;
+  } seen;
+  seen.bar = form->pBar.Handle();
+  seen.half = static_cast<int>(oracle::ReportedFaces().size()) / 2;
+  auto watch = [](HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR ref) -> LRESULT {
+    auto* s = reinterpret_cast<Seen*>(ref);
+    if (msg == LB_ADDSTRING && ++s->adds == s->half) {
+      RECT r;
+      GetClientRect(s->bar, &r);
+      s->width = r.right;
+      HDC dc = GetDC(s->bar);
+      s->atItsEnd = GetPixel(dc, r.right - 1, r.bottom / 2);
+      ReleaseDC(s->bar, dc);
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+  };
+  Pump();
+  SetWindowSubclass(form->List1.Handle(), watch, 77, reinterpret_cast<DWORD_PTR>(&seen));
+  ClickGather();
+  RemoveWindowSubclass(form->List1.Handle(), watch, 77);
+  ASSERT_GT(seen.width, 1) << "the bar has grown by half the fonts";
+  EXPECT_EQ(seen.atItsEnd, RGB(0, 0, 128));
+}
+
 TEST_F(Gather, PlainSearchTextIsFoundAnywhereInAnyCase) {
   EXPECT_EQ(Search(L"GBX BETA"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
   EXPECT_EQ(form->strPattern, L"*GBX BETA*");
