@@ -1,7 +1,6 @@
 // The gather against the same job done the plain way, step by step on a sorted list box of
 // its own, with a few hundred generated fonts whose names differ in case, width and kana,
 // come twice, or come back as vertical "@" faces.
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -119,15 +118,6 @@ class GatherLikeThePlainAlgorithm : public MainWindow {
     shown.top = form->List1.TopIndex();
     return shown;
   }
-
-  // A list box scrolls no further than to show its last page full.
-  int ReachableTop(int top, int count) const {
-    RECT client;
-    GetClientRect(form->List1.Handle(), &client);
-    const int rowHeight = static_cast<int>(SendMessageA(form->List1.Handle(), LB_GETITEMHEIGHT, 0, 0));
-    const int rows = rowHeight > 0 ? client.bottom / rowHeight : 1;
-    return std::max(0, std::min(top, count - rows));
-  }
 };
 
 TEST_F(GatherLikeThePlainAlgorithm, GatheringEveryFont) {
@@ -141,7 +131,7 @@ TEST_F(GatherLikeThePlainAlgorithm, GatheringEveryFont) {
   ASSERT_GT(plain.reported, static_cast<int>(plain.names.size()) + 40);
   ASSERT_GT(plain.top, 10) << "vertical faces come first";
   EXPECT_EQ(shown.names, plain.names);
-  EXPECT_EQ(shown.top, ReachableTop(plain.top, static_cast<int>(plain.names.size())));
+  EXPECT_EQ(shown.top, ReachableTopIndex(form->List1, plain.top));
 }
 
 TEST_F(GatherLikeThePlainAlgorithm, Searching) {
@@ -153,6 +143,6 @@ TEST_F(GatherLikeThePlainAlgorithm, Searching) {
     const std::string what = "searching for " + testing::PrintToString(std::wstring(text));
     ASSERT_FALSE(plain.names.empty()) << what;
     EXPECT_EQ(shown.names, plain.names) << what;
-    EXPECT_EQ(shown.top, ReachableTop(plain.top, static_cast<int>(plain.names.size()))) << what;
+    EXPECT_EQ(shown.top, ReachableTopIndex(form->List1, plain.top)) << what;
   }
 }

@@ -19,10 +19,7 @@ TEST_F(Removal, AOneFileFontGoesToTheRecycleBinAndTheEntryAboveIsSelected) {
   EXPECT_EQ(SelectedText(), above);
   EXPECT_EQ(form->Text2.FontName(), above);
   // The scroll position survives, as far as the shorter list lets a list box scroll.
-  RECT client;
-  GetClientRect(form->List1.Handle(), &client);
-  const int rows = client.bottom / static_cast<int>(SendMessageA(form->List1.Handle(), LB_GETITEMHEIGHT, 0, 0));
-  EXPECT_EQ(form->List1.TopIndex(), std::min(top, std::max(0, form->List1.Count() - rows)));
+  EXPECT_EQ(form->List1.TopIndex(), ReachableTopIndex(form->List1, top));
   EXPECT_EQ(GetFocus(), form->List1.Handle());
 }
 
