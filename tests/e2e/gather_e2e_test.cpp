@@ -176,9 +176,18 @@ TEST_F(Program, GatherFillsTheListThatAnotherProcessReadsBack) {
 
 namespace {
 
-void ClickAt(POINT at) {
-  input::MoveMouse(at, &Idle);
-  input::WaitUntil([] { return false; }, &Idle, 100);  // let the window see the pointer arrive
+// A flat button takes the mouse capture once it has seen the pointer arrive; a press sent
+// before that, on a busy machine, may reach whatever lay under the pointer's old place.
+void ClickFlatButton(HWND button) {
+  RECT r;
+  GetWindowRect(button, &r);
+  input::MoveMouse({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, &Idle);
+  const DWORD thread = GetWindowThreadProcessId(button, nullptr);
+  input::WaitUntil([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && info.hwndCapture == button;
+  }, &Idle, 5000);
   input::MouseButtons(MOUSEEVENTF_LEFTDOWN);
   input::WaitUntil([] { return false; }, &Idle, 100);
   input::MouseButtons(MOUSEEVENTF_LEFTUP);
@@ -205,19 +214,13 @@ HWND PanelOfSize(HWND parent, int w, int h) {
   return want.found;
 }
 
-POINT Middle(HWND hwnd) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 }  // namespace
 
 TEST_F(Program, TheAboutButtonOpensTheAboutWindowAndOkClosesIt) {
   SetForegroundWindow(main_);
   HWND button = PanelOfSize(main_, 97, 23);
   ASSERT_TRUE(button);
-  ClickAt(Middle(button));
+  ClickFlatButton(button);
   HWND about = nullptr;
   ASSERT_TRUE(input::WaitUntil([&] {
     about = FindWindowA("GlyphboxForm", "");
@@ -231,7 +234,7 @@ TEST_F(Program, TheAboutButtonOpensTheAboutWindowAndOkClosesIt) {
   EXPECT_TRUE(SaveWindowScreenshot(main_, shot.c_str()));
   HWND ok = PanelOfSize(about, 57, 25);
   ASSERT_TRUE(ok);
-  ClickAt(Middle(ok));
+  ClickFlatButton(ok);
   EXPECT_TRUE(input::WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(main_); }, &Idle, 5000));
 }
 
