@@ -8,16 +8,13 @@
 
 namespace {
 
-// Moves the pointer into the window first and waits until it is there: a press sent along
-// with the move can still carry the old position.
+// Moves the pointer into the window first and waits until it is there, so the list sees the
+// pointer arrive before the press.
 void Mouse(HWND hwnd, int x, int y, DWORD down, DWORD up, bool twice = false) {
   POINT p{x, y};
   ClientToScreen(hwnd, &p);
   input::MoveMouse(p, &Pump);
-  INPUT press[4] = {};
-  for (auto& i : press) i.type = INPUT_MOUSE;
-  press[0].mi.dwFlags = press[2].mi.dwFlags = down;
-  press[1].mi.dwFlags = press[3].mi.dwFlags = up;
+  INPUT press[4] = {input::ButtonInput(down), input::ButtonInput(up), input::ButtonInput(down), input::ButtonInput(up)};
   SendInput(twice ? 4 : 2, press, sizeof(INPUT));
 }
 

@@ -15,6 +15,10 @@ INPUT Key(WORD vk, bool up) {
   return in;
 }
 
+// Where the last MoveMouse went, in SendInput's absolute units; set once a move was made.
+bool g_moved = false;
+LONG g_dx = 0, g_dy = 0;
+
 }  // namespace
 
 void PressKey(WORD vk, bool shift, bool alt, bool ctrl) {
@@ -43,8 +47,9 @@ bool WaitUntil(const std::function<bool()>& cond, const std::function<void()>& p
 void MoveMouse(POINT screen, const std::function<void()>& pump) {
   INPUT in{};
   in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dx = g_dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = g_dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  g_moved = true;
   in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &in, sizeof in);
   WaitUntil(
@@ -56,10 +61,21 @@ void MoveMouse(POINT screen, const std::function<void()>& pump) {
       pump, 2000);
 }
 
-void MouseButtons(DWORD flags) {
+INPUT ButtonInput(DWORD flags) {
   INPUT in{};
   in.type = INPUT_MOUSE;
   in.mi.dwFlags = flags;
+  if (g_moved) {
+    // A press at the pointer's own place moves nothing, so no extra mouse move is reported.
+    in.mi.dx = g_dx;
+    in.mi.dy = g_dy;
+    in.mi.dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  return in;
+}
+
+void MouseButtons(DWORD flags) {
+  INPUT in = ButtonInput(flags);
   SendInput(1, &in, sizeof in);
 }
 
