@@ -3,14 +3,13 @@
 #include "about/versioninfo.h"
 #include "flatbutton/flatbutton.h"
 
-
 Form2::~Form2() { Destroy(); }
 
 void Form2::Load(HWND mainWindow) {
   mainWindow_ = mainWindow;
   CreateControls();
   WireEvents();
-  Form_Load();
+  Fire(ui::Event::Load);
 }
 
 void Form2::CreateControls() {
@@ -20,8 +19,7 @@ void Form2::CreateControls() {
   const HWND canvas = canvas_.Handle();
   Picture2.Create(canvas, {3600, 840, 855, 375});
   Label1.Create(Picture2, {315, 90, 225, 180}, L"OK", ui::Label::Align::Center);
-  Timer1.Create(Handle(), 1, 3);
-  AddTimer(Timer1);
+  Timer1.Create(Handle(), 3);
   Picture1.Create(canvas, {240, -840, 540, 540}, ui::Panel::Look::Sunken);
   Label3.Create(canvas_, {6000, 120, 60, 180}, L"");
   canvas_.AddLine(120, 720, 4560, 720, RGB(255, 255, 255));
@@ -34,6 +32,7 @@ void Form2::CreateControls() {
 
 void Form2::WireEvents() {
   ui::Connect<Form2>(*this, {
+                                {*this, ui::Event::Load, &Form2::Form_Load},
                                 {Timer1, ui::Event::Timer, &Form2::Timer1_Timer},
                                 {Picture2, ui::Event::MouseDown, &Form2::Picture2_MouseDown},
                                 {Picture2, ui::Event::MouseMove, &Form2::Picture2_MouseMove},

@@ -2,19 +2,16 @@
 
 #include <string>
 
-#include "ui/handles.h"
 #include "ui/text.h"
+#include "ui/win.h"
 
 namespace Cmmdl_FileExists {
 
 bool FileExists(std::wstring_view path) noexcept {
   try {
     if (path.empty()) return false;
-    // Share everything ourselves, so that only a handle that refuses reading makes it fail.
-    ui::UniqueFile file(::CreateFileA(ui::ToAnsi(path).c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return static_cast<bool>(file);
+    const DWORD attributes = ::GetFileAttributesA(ui::ToAnsi(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   } catch (...) {
     return false;
   }

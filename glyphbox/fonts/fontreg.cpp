@@ -3,7 +3,6 @@
 #include <array>
 
 #include "catalogue/nullcut.h"
-#include "fonts/addbslash.h"
 #include "fonts/shellfolder.h"
 #include "mainwnd/appmessage.h"
 #include "ui/handles.h"
@@ -15,9 +14,6 @@ namespace {
 
 constexpr DWORD kNameChars = 255;
 constexpr DWORD kDataBytes = 255;
-
-int fontsFolderLookups = 0;
-std::wstring fontsFolderOverride;
 
 }  // namespace
 
@@ -58,31 +54,29 @@ FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& enumVal
   return MatchFontValues(strFontName, next);
 }
 
+FontRegInfo ScanFontKey(HKEY key, std::wstring& strFontName) {
+  return ScanFontValues(strFontName, [key](DWORD i, char* name, DWORD* nameChars, BYTE* data, DWORD* dataBytes) {
+    return ::RegEnumValueA(key, i, name, nameChars, nullptr, nullptr, data, dataBytes);
+  });
+}
+
+void ReportUnplaced(HWND owner) {
+  mainwnd::AppMessage(owner, L"フォント情報を取得できませんでした", MB_ICONERROR | MB_OK);
+}
+
 FontRegInfo GetFontRegInfo(std::wstring& strFontName, HWND owner) {
   FontRegInfo info;
-  HKEY raw = nullptr;
-  if (OpenFontRegKey(raw) == ERROR_SUCCESS) {
-    ui::UniqueKey key(raw);
-    info = ScanFontValues(strFontName, [&](DWORD i, char* name, DWORD* nameChars, BYTE* data, DWORD* dataBytes) {
-      return ::RegEnumValueA(key.Get(), i, name, nameChars, nullptr, nullptr, data, dataBytes);
-    });
+  if (HKEY raw = nullptr; OpenFontRegKey(raw) == ERROR_SUCCESS) {
+    const ui::UniqueKey key(raw);
+    info = ScanFontKey(key.Get(), strFontName);
   }
-  if (info.lMax == -1) mainwnd::AppMessage(owner, L"フォント情報を取得できませんでした", MB_ICONERROR | MB_OK);
+  if (info.lMax == -1) ReportUnplaced(owner);
   return info;
 }
 
 std::wstring GetFontsFolder(HWND owner) {
-  if (!fontsFolderOverride.empty()) return fontsFolderOverride;
-  static std::wstring folder;
-  if (folder.empty()) {
-    ++fontsFolderLookups;
-    folder = Cmmdl_AddBslash::AddBslash(mdl_SpecialFolder::GetSpecialFolder(owner, CSIDL_FONTS));
-  }
-  return folder;
+  static mdl_SpecialFolder::FolderCache folder(CSIDL_FONTS, &mdl_SpecialFolder::GetSpecialFolder);
+  return folder.Get(owner);
 }
-
-int FontsFolderLookups() { return fontsFolderLookups; }
-
-void OverrideFontsFolderForTest(std::wstring folder) { fontsFolderOverride = std::move(folder); }
 
 }  // namespace mdl_RemoveFont

@@ -19,15 +19,16 @@ using EnumValueFn = std::function<LONG(DWORD index, char* name, DWORD* nameChars
 
 // Walks the values with fresh, NUL-filled buffers for every call and matches them.
 FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& enumValue);
+// The same walk over an open fonts key.
+FontRegInfo ScanFontKey(HKEY key, std::wstring& strFontName);
+
+// What the user is told when the registry cannot place a font.
+void ReportUnplaced(HWND owner);
 
 // The registry values that make up the font; tells the user (owned by owner) when none do.
 FontRegInfo GetFontRegInfo(std::wstring& strFontName, HWND owner);
 
-// The shell's fonts folder with a trailing backslash, looked up on first use only.
+// The shell's fonts folder with a trailing backslash, for the whole run.
 std::wstring GetFontsFolder(HWND owner);
-// How many times GetFontsFolder asked the shell during this run.
-int FontsFolderLookups();
-// Tests only: what GetFontsFolder answers while the text is not empty.
-void OverrideFontsFolderForTest(std::wstring folder);
 
 }  // namespace mdl_RemoveFont

@@ -2,9 +2,11 @@
 #include <string>
 
 #include "fonts/fontreg.h"
+#include "fonts/removalrules.h"
 #include "fonts/removefont.h"
+#include "mainwnd/appmessage.h"
 #include "mainwnd/form1.h"
-#include "ui/clipboard.h"
+#include "fonts/clipboard.h"
 #include "ui/twips.h"
 
 namespace {
@@ -33,7 +35,7 @@ void Form1::List1_DblClick() {
 
 void Form1::m_List_Copy_Click(int Index) {
   if (Index == 0) {
-    ui::SetClipboardText(Handle(), SelectedText(List1));
+    fonts::SetClipboardText(Handle(), SelectedText(List1));
   } else if (Index == 1) {
     std::wstring name = SelectedText(List1);
     // No selection: an empty name would match unrelated values, so there is nothing to copy.
@@ -42,14 +44,37 @@ void Form1::m_List_Copy_Click(int Index) {
     if (info.lMax < 0) return;
     std::wstring files;
     for (long i = 0; i <= info.lMax; ++i) files += info.Entries[i].strFileName + L"\r\n";
-    ui::SetClipboardText(Handle(), files);
+    fonts::SetClipboardText(Handle(), files);
   }
 }
 
 void Form1::m_List_Remove_Click() {
   if (SelectedText(List1).empty()) return;
   long index = List1.ListIndex();
-  mdl_RemoveFont::RemoveFont(*this, index);
+  using Outcome = mdl_RemoveFont::RemovalResult::Outcome;
+  const mdl_RemoveFont::RemovalResult removal = mdl_RemoveFont::RemoveFont(
+      Handle(), mdl_RemoveFont::GetFontsFolder(Handle()), index, [this](int i) { return List1.Item(i); },
+      [this](const std::wstring& face) { ChangeFont(face); });
+  switch (removal.outcome) {
+    case Outcome::NotPlaced:
+      return;  // the user has been told; not even the focus moves
+    case Outcome::Cancelled:
+      break;
+    case Outcome::Removed:
+      // Refilled with nothing selected, so that only the neighbour is previewed; without a
+      // neighbour the preview stays on the fallback face it moved to.
+      List1.SetListIndex(-1);
+      EnumFont0(2);
+      List1.SetListIndex(removal.neighbour);
+      if (removal.neighbour >= 0) List1_Click();
+      break;
+    case Outcome::Kept:
+      List1.SetListIndex(static_cast<int>(index));
+      ChangeFont(List1.Item(static_cast<int>(index)));
+      mainwnd::AppMessage(Handle(), mdl_RemoveFont::FailureText(removal.kept), MB_ICONERROR | MB_OK);
+      break;
+  }
+  List1.Focus();
 }
 
 void Form1::List1_KeyDown(int KeyCode, int) {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "fonts/fileexists.h"
 #include "fonts/fontreg.h"
 #include "fonts/removalrules.h"
 #include "mainwnd/appmessage.h"
-#include "mainwnd/form1.h"
 #include "ui/handles.h"
 #include "ui/text.h"
 
@@ -18,14 +18,7 @@ namespace mdl_RemoveFont {
 
 namespace {
 
-// There, whether or not it can be opened: a file held open by another program is still
-// there and must be registered again.
-bool FilePresent(const std::wstring& path) {
-  const DWORD attributes = ::GetFileAttributesA(ui::ToAnsi(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-// The handle RegOpenKeyA gave may carry fewer rights than the removal and its rollback need.
+// The key RegOpenKeyA opened may carry fewer rights than the removal and its rollback need.
 bool KeyAllowsChanges(HKEY key) {
   HKEY probe = nullptr;
   if (::RegOpenKeyExA(key, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &probe) != ERROR_SUCCESS) return false;
@@ -33,8 +26,8 @@ bool KeyAllowsChanges(HKEY key) {
   return true;
 }
 
-bool Ready(const std::wstring& folder, bool keyUsable, const FontRegInfo& info, const std::vector<std::wstring>& paths) {
-  if (folder.size() < 2 || !keyUsable) return false;
+bool Ready(std::wstring_view folder, HKEY key, const FontRegInfo& info, const std::vector<std::wstring>& paths) {
+  if (folder.size() < 2 || !KeyAllowsChanges(key)) return false;
   for (long i = 0; i <= info.lMax; ++i) {
     // A value cut short by the scan's buffers names some other file, or none.
     if (!info.Entries[i].bComplete || info.Entries[i].strFileName.empty()) return false;
@@ -57,40 +50,43 @@ bool MoveToRecycleBin(HWND owner, const std::vector<std::wstring>& paths) {
   op.pFrom = list.c_str();
   op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI | FOF_WANTNUKEWARNING;
   const int result = ::SHFileOperationA(&op);
-  return result == 0 && !op.fAnyOperationsAborted;
+  // Success counts only when the files are really gone.
+  bool moved = result == 0 && !op.fAnyOperationsAborted;
+  for (const auto& path : paths) moved = moved && !Cmmdl_FileExists::FileExists(path);
+  return moved;
 }
 
 }  // namespace
 
-void RemoveFont(Form1& form, long& lIndex) {
-  const HWND owner = form.Handle();
-  std::wstring N = form.List1.Item(static_cast<int>(lIndex));
-  const FontRegInfo info = GetFontRegInfo(N, owner);
-  if (info.lMax < 0) return;
-
-  if (mainwnd::AppMessage(owner, ConfirmationText(info), MB_YESNO | MB_ICONQUESTION) != IDYES) {
-    form.List1.Focus();
-    return;
-  }
-
-  // Nothing is touched unless every part of the removal and of its rollback can be done.
-  const std::wstring folder = GetFontsFolder(owner);
+RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex, const ItemText& itemText,
+                         const std::function<void(const std::wstring& face)>& leaveFont) {
+  RemovalResult result;
+  // One key for the scan, the removal and the rollback.
   HKEY raw = nullptr;
   const bool opened = OpenFontRegKey(raw) == ERROR_SUCCESS;
   const ui::UniqueKey key(opened ? raw : nullptr);
-  std::vector<std::wstring> paths;
-  for (long i = 0; i <= info.lMax; ++i) paths.push_back(FontFilePath(folder, info.Entries[i].strFileName));
-  if (!Ready(folder, opened && KeyAllowsChanges(key.Get()), info, paths)) {
-    mainwnd::AppMessage(owner, L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。",
-                        MB_ICONERROR | MB_OK);
-    form.List1.Focus();
-    return;
+  std::wstring N = itemText(static_cast<int>(lIndex));
+  const FontRegInfo info = opened ? ScanFontKey(key.Get(), N) : FontRegInfo{};
+  if (info.lMax < 0) {
+    ReportUnplaced(owner);
+    return result;
   }
 
-  const int k = NeighbourIndex(static_cast<int>(lIndex), N, [&](int i) { return form.List1.Item(i); });
-  std::wstring P = k >= 0 ? form.List1.Item(k) : std::wstring();
-  if (P.empty()) P = L"System";
-  form.ChangeFont(P);
+  result.outcome = RemovalResult::Outcome::Cancelled;
+  if (mainwnd::AppMessage(owner, ConfirmationText(info), MB_YESNO | MB_ICONQUESTION) != IDYES) return result;
+
+  // Nothing is touched unless every part of the removal and of its rollback can be done.
+  std::vector<std::wstring> paths;
+  for (long i = 0; i <= info.lMax; ++i) paths.push_back(FontFilePath(fontsFolder, info.Entries[i].strFileName));
+  if (!Ready(fontsFolder, key.Get(), info, paths)) {
+    mainwnd::AppMessage(owner, L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。",
+                        MB_ICONERROR | MB_OK);
+    return result;
+  }
+
+  result.neighbour = NeighbourIndex(static_cast<int>(lIndex), N, itemText);
+  std::wstring P = result.neighbour >= 0 ? itemText(result.neighbour) : std::wstring();
+  leaveFont(P.empty() ? L"System" : P);
 
   for (long i = 0; i <= info.lMax; ++i) {
     const FontRegEntry& entry = info.Entries[i];
@@ -104,33 +100,21 @@ void RemoveFont(Form1& form, long& lIndex) {
   DWORD_PTR ignored = 0;
   ::SendMessageTimeoutA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, 5000, &ignored);
 
-  bool moved = MoveToRecycleBin(owner, paths);
-  // Success counts only when the files are really gone.
-  for (const auto& path : paths) moved = moved && !FilePresent(path);
-
-  if (moved) {
-    form.EnumFont0(2);
-    form.List1.SetListIndex(k);
-    form.List1_Click();
-    // The refill selected the old index once more and previewed whatever lies there now;
-    // with nothing selected the preview stays on the fallback it moved to.
-    if (k < 0) form.ChangeFont(P);
-  } else {
-    std::wstring F;
-    for (long i = 0; i <= info.lMax; ++i) {
-      const FontRegEntry& entry = info.Entries[i];
-      if (!FilePresent(paths[i])) continue;
-      F += L"\r\n" + entry.strFileName;
-      ::AddFontResourceA(ui::ToAnsi(paths[i]).c_str());
-      const std::string data = ui::ToAnsi(entry.strFileName);
-      ::RegSetValueExA(key.Get(), ui::ToAnsi(entry.strValueName).c_str(), 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(data.size() + 1));
-    }
-    form.List1.SetListIndex(static_cast<int>(lIndex));
-    form.ChangeFont(form.List1.Item(static_cast<int>(lIndex)));
-    mainwnd::AppMessage(owner, FailureText(F), MB_ICONERROR | MB_OK);
+  if (MoveToRecycleBin(owner, paths)) {
+    result.outcome = RemovalResult::Outcome::Removed;
+    return result;
   }
-  form.List1.Focus();
+  result.outcome = RemovalResult::Outcome::Kept;
+  for (long i = 0; i <= info.lMax; ++i) {
+    const FontRegEntry& entry = info.Entries[i];
+    if (!Cmmdl_FileExists::FileExists(paths[i])) continue;
+    result.kept += L"\r\n" + entry.strFileName;
+    ::AddFontResourceA(ui::ToAnsi(paths[i]).c_str());
+    const std::string data = ui::ToAnsi(entry.strFileName);
+    ::RegSetValueExA(key.Get(), ui::ToAnsi(entry.strValueName).c_str(), 0, REG_SZ,
+                     reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(data.size() + 1));
+  }
+  return result;
 }
 
 }  // namespace mdl_RemoveFont

@@ -1,12 +1,35 @@
 #pragma once
+// Uninstalling a font after asking the user: its registry values and font resources go, its
+// files go to the recycle bin; what cannot be moved is registered again. No file is ever
+// deleted outright.
+#include <functional>
+#include <string>
+#include <string_view>
 
-class Form1;
+#include "ui/win.h"
 
 namespace mdl_RemoveFont {
 
-// Uninstalls the font of the list entry at lIndex after asking the user: its registry
-// values and font resources go, its files go to the recycle bin; what cannot be moved is
-// registered again. No file is ever deleted outright.
-void RemoveFont(Form1& form, long& lIndex);
+struct RemovalResult {
+  enum class Outcome {
+    NotPlaced,  // the registry knows no file of the font: the user has been told so
+    Cancelled,  // the user said No, or the removal could not be prepared (and was told so)
+    Removed,    // registry values, resources and files are gone
+    Kept,       // the files could not be moved; those still there are registered again
+  };
+  Outcome outcome = Outcome::NotPlaced;
+  int neighbour = -1;  // the nearest entry above the font's family, -1 when there is none
+  std::wstring kept;   // Kept: the file names registered again, each after a CR LF
+};
+
+// The font list as the removal reads it: the text of an entry, "" outside the list.
+using ItemText = std::function<std::wstring(int index)>;
+
+// Removes the font of list entry lIndex. Once every check has passed and before anything is
+// touched, the preview is moved away from the font (leaveFont) to the neighbour's face, or
+// "System" when there is none. The files are looked for in fontsFolder unless the registry
+// gives a full path.
+RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex, const ItemText& itemText,
+                         const std::function<void(const std::wstring& face)>& leaveFont);
 
 }  // namespace mdl_RemoveFont

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "catalogue/nullcut.h"
+#include "fonts/addbslash.h"
 #include "ui/handles.h"
 #include "ui/text.h"
 
@@ -19,6 +20,11 @@ std::wstring GetPathFromIDList(LPITEMIDLIST pidl) {
   std::array<char, MAX_PATH> path{};
   ::SHGetPathFromIDListA(owned.Get(), path.data());
   return Cmmdl_NullCut::NullCut(ui::FromAnsi(std::string_view(path.data(), path.size())));
+}
+
+std::wstring FolderCache::Get(HWND owner) {
+  if (path_.empty()) path_ = Cmmdl_AddBslash::AddBslash(lookup_(owner, csidl_));
+  return path_;
 }
 
 }  // namespace mdl_SpecialFolder

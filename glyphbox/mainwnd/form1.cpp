@@ -18,7 +18,7 @@ void Form1::Load() {
   CreateControls();
   AddTooltips();
   WireEvents();
-  Form_Load();
+  Fire(ui::Event::Load);
 }
 
 void Form1::CreateControls() {
@@ -36,7 +36,7 @@ void Form1::CreateControls() {
   Bar.SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)));
   Text2.Create(form, {2595, 120, 5460, 4560}, ui::TextBox::Kind::MultiLine);
   Text2.SetMaxLength(0);  // no limit: a dropped file's 32,801 bytes fit whole
-  Text2.AcceptFileDrops();
+  text2Drops.Register(Text2.Handle());
 
   Frame1.Create(form, {0, 4680, 8175, 1095}, ui::Panel::Look::Frame);
   const HWND frame = Frame1.Handle();
@@ -59,7 +59,7 @@ void Form1::CreateControls() {
   m_List.Create(L" ");
   m_List.Append(m_List_Copy, 0, L"フォント名をコピー(&C)");
   m_List.Append(m_List_Copy, 1, L"ファイル名をコピー(&F)");
-  m_List.AppendSeparator(m_List_Copy, 2);
+  m_List.AppendSeparator();  // item 2 of the copy command: chooses nothing
   m_List.Append(m_List_Remove, 0, L"削除(&D)");
 
   SetTabOrder({{&Command1}, {&List1}, {&Text2}, {&Check1}, {&Check2}, {&Check3}, {&Check4}, {nullptr, &Label2},
@@ -84,6 +84,9 @@ void Form1::AddTooltips() {
 
 void Form1::WireEvents() {
   ui::Connect<Form1>(*this, {
+                                {*this, ui::Event::Load, &Form1::Form_Load},
+                                {*this, ui::Event::Resize, &Form1::Form_Resize},
+                                {*this, ui::Event::Unload, &Form1::Form_Unload},
                                 {Command1, ui::Event::Click, &Form1::Command1_Click},
                                 {List1, ui::Event::Click, &Form1::List1_Click},
                                 {Combo1, ui::Event::KeyDown, &Form1::Combo1_KeyDown},
@@ -116,8 +119,7 @@ void Form1::Form_Load() {
   Cmmdl_Flatbutton::FlatNormal(Picture1);
   CenterOn(nullptr);
   Show();
-  // The layout runs whenever the size changes from now on, and once as the window appears.
-  loaded_ = true;
+  // The layout runs whenever the size changes, and once more as the window appears.
   Form_Resize();
   mdl_SetWindowSize::lPrevWndProc = ::SetWindowLongPtrA(
       Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&mdl_SetWindowSize::WindowProc));
@@ -128,21 +130,6 @@ void Form1::Form_Unload() {
   if (!hooked_) return;
   ::SetWindowLongPtrA(Handle(), GWLP_WNDPROC, mdl_SetWindowSize::lPrevWndProc);
   hooked_ = false;
-}
-
-void Form1::OnClose() {
-  Form_Unload();
-  ui::Form::OnClose();
-}
-
-bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (msg == WM_SIZE && loaded_) Form_Resize();
-  if (msg == WM_DESTROY) {
-    // Destroyed without a close (by the program itself): the hook still goes first.
-    Form_Unload();
-    if (quitOnDestroy_) ::PostQuitMessage(0);
-  }
-  return ui::Form::OnMessage(msg, wp, lp, result);
 }
 
 void Form1::Command1_Click() { EnumFont0(0); }

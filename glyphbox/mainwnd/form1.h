@@ -1,10 +1,10 @@
 #pragma once
-// The main window "Glyphora": the search box and font list on the left, the splitter, the
-// preview on the right, and the bottom panel with the gather button, the progress strip,
-// the style switches, the size box and the about button.
+// The main window "Glyphora". The event table in form1.cpp says what reacts to what; each
+// handler below lives in the folder named above it.
 #include <string>
 
 #include "flatbutton/tracker.h"
+#include "preview/droptarget.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -15,77 +15,75 @@ class Form1 : public ui::Form {
  public:
   ~Form1() override;
 
-  // Creates the window and its controls, then runs Form_Load.
+  // Creates the window and its controls, wires their events and raises Load.
   void Load();
-  // Ends the message loop when this window goes (the program's main window).
-  void SetQuitOnDestroy(bool quit) { quitOnDestroy_ = quit; }
 
-  // Public operations of the main window.
-  void EnumFont0(long lType);
-  void ChangeFont(const std::wstring& strFontName);
-
-  // Controls, as the control table names them.
-  ui::ComboBox Combo1;
-  ui::ListBox List1;
-  ui::Panel Bar;
-  ui::TextBox Text2;
-  ui::Panel Frame1;
-  ui::CommandButton Command1;
-  ui::PictureBox Picture2;
-  ui::Panel pBar;
-  ui::CheckBox Check1, Check2, Check3, Check4;
-  ui::Label Label2;
-  ui::TextBox Text1;
-  ui::PictureBox Picture1;
-  ui::Label Label1;
-  ui::PopupMenu m_List;
-  ui::MenuCommand m_List_Copy;
-  ui::MenuCommand m_List_Remove;
+  // Controls, top left to bottom right.
+  ui::ComboBox Combo1;    // the search box; its drop-down list holds earlier searches
+  ui::ListBox List1;      // the font list, sorted; empty until a gather
+  ui::Panel Bar;          // the splitter bar between list and preview
+  ui::TextBox Text2;      // the preview of the sample text
+  preview::FileDropTarget text2Drops{Text2};  // files dropped on the preview reach Text2
+  ui::Panel Frame1;       // the bottom panel, holding everything below
+  ui::CommandButton Command1;  // "かき集める": gathers every font
+  ui::PictureBox Picture2;     // the progress strip
+  ui::Panel pBar;              // the progress bar in the strip
+  ui::CheckBox Check1, Check2, Check3, Check4;  // bold, italic, strikethrough, underline
+  ui::Label Label2;            // "Font &Size": its access key leads to the size box
+  ui::TextBox Text1;           // the size box, in points
+  ui::PictureBox Picture1;     // the flat about button
+  ui::Label Label1;            // its caption, "バージョン情報"
+  ui::PopupMenu m_List;        // the font list's right-click menu
+  ui::MenuCommand m_List_Copy;    // items 0 and 1: copy the name, copy the file names
+  ui::MenuCommand m_List_Remove;  // remove the font
 
   // The current list filter.
   std::wstring strPattern;
 
-  // Event handlers.
+  // mainwnd/: start-up, shutdown, layout and splitter.
   void Form_Load();
   void Form_Unload();
+  void Form_Resize();
   void Command1_Click();
+  void Bar_MouseDown(int Button, int Shift, double X, double Y);
+  void Bar_MouseMove(int Button, int Shift, double X, double Y);
+  void Bar_MouseUp(int Button, int Shift, double X, double Y);
+
+  // catalogue/: gathering the fonts, the list's selection, the search box.
+  void EnumFont0(long lType);
   void List1_Click();
   void Combo1_KeyDown(int KeyCode, int Shift);
+
+  // preview/: the previewed font, the size box, the style switches, the file drop.
+  void ChangeFont(const std::wstring& strFontName);
   void Check1_Click();
   void Check2_Click();
   void Check3_Click();
   void Check4_Click();
   void Text1_KeyPress(int& KeyAscii);
+  void Text2_OLEDragDrop(IDataObject* Data);
+
+  // fonts/: the list's menu, the copies and the removal.
   void List1_MouseDown(int Button, int Shift, double X, double Y);
   void List1_DblClick();
+  void List1_KeyDown(int KeyCode, int Shift);
   void m_List_Copy_Click(int Index);
   void m_List_Remove_Click();
-  void List1_KeyDown(int KeyCode, int Shift);
-  void Form_Resize();
-  void Text2_OLEDragDrop(IDataObject* Data);
+
+  // flatbutton/: the about button.
   void Picture1_MouseDown(int Button, int Shift, double X, double Y);
   void Picture1_MouseMove(int Button, int Shift, double X, double Y);
   void Picture1_MouseUp(int Button, int Shift, double X, double Y);
   void Label1_MouseDown(int Button, int Shift, double X, double Y);
   void Label1_MouseMove(int Button, int Shift, double X, double Y);
   void Label1_MouseUp(int Button, int Shift, double X, double Y);
-  void Bar_MouseDown(int Button, int Shift, double X, double Y);
-  void Bar_MouseMove(int Button, int Shift, double X, double Y);
-  void Bar_MouseUp(int Button, int Shift, double X, double Y);
-  unsigned char BarDrag() const { return barDrag_; }
-
- protected:
-  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
-  void OnClose() override;
 
  private:
   void CreateControls();
   void AddTooltips();
   void WireEvents();
 
-  bool quitOnDestroy_ = false;
   bool hooked_ = false;
-  bool loaded_ = false;
   unsigned char barDrag_ = 0;  // 255 while the splitter bar is held
   flatbutton::Tracker aboutButton_{Picture1, Label1, 120, 75};
 };

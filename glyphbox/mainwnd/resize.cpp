@@ -1,38 +1,34 @@
 // Form1's layout: the resize and the splitter bar.
 #include "mainwnd/form1.h"
 #include "mainwnd/layout.h"
-#include "ui/steps.h"
 #include "ui/twips.h"
 
+// Every step runs whatever became of the ones before: a length the window is too small for
+// is refused, and that control keeps its old one.
 void Form1::Form_Resize() {
   if (::IsIconic(Handle())) return;
   const long h = ui::RoundHalfEven(ScaleHeight());
   const long w = ui::RoundHalfEven(ScaleWidth());
   const mainwnd::Layout l = mainwnd::ComputeLayout(w, h);
-  ui::Step([&] { Frame1.SetTop(l.frameTop); });
-  ui::Step([&] { List1.SetHeight(l.listHeight); });
-  ui::Step([&] { Bar.SetHeight(l.barHeight); });
-  ui::Step([&] { Frame1.SetWidth(l.frameWidth); });
-  ui::Step([&] { Picture1.SetLeft(l.picture1Left); });
-  ui::Step([&] { Picture2.SetWidth(l.picture2Width); });
-  ui::Step([&] {
-    Label2.Move(l.label2Left, Label2.Top(), Label2.Width(), Label2.Height());
-    Tips().Follow(Label2);
-  });
-  ui::Step([&] { Text1.SetLeft(l.text1Left); });
-  ui::Step([&] { Bar_MouseUp(0, 0, 0, 0); });
-  ui::Step([&] {
-    const long width = mainwnd::ProgressWidthAfterResize(pBar.Width(), Picture2.ScaleWidth());
-    if (width >= 0) pBar.SetWidth(width);
-  });
-  ui::Step([&] {
-    if (Text2.Height() == l.upperHeight) return;
+  Frame1.SetTop(l.frameTop);
+  List1.SetHeight(l.listHeight);
+  Bar.SetHeight(l.barHeight);
+  Frame1.SetWidth(l.frameWidth);
+  Picture1.SetLeft(l.picture1Left);
+  Picture2.SetWidth(l.picture2Width);
+  Label2.Move(l.label2Left, Label2.Top(), Label2.Width(), Label2.Height());
+  Tips().Follow(Label2);
+  Text1.SetLeft(l.text1Left);
+  Bar_MouseUp(0, 0, 0, 0);
+  if (const long width = mainwnd::ProgressWidthAfterResize(pBar.Width(), Picture2.ScaleWidth()); width >= 0)
+    pBar.SetWidth(width);
+  if (Text2.Height() != l.upperHeight) {
     // Through a whole number of points, as the size box's text is not read here.
     const long points = ui::RoundHalfEven(Text2.FontSize());
     Text2.SetFontSize(9);
     Text2.SetHeight(l.upperHeight);
     Text2.SetFontSize(points);
-  });
+  }
 }
 
 void Form1::Bar_MouseDown(int, int, double, double) {
@@ -52,11 +48,11 @@ void Form1::Bar_MouseUp(int, int, double, double) {
   const long barLeft = ui::RoundHalfEven(Bar.Left());
   const long barWidth = ui::RoundHalfEven(Bar.Width());
   const mainwnd::SplitLayout s = mainwnd::ComputeSplit(barLeft, barWidth, ui::RoundHalfEven(List1.Left()), w);
-  ui::Step([&] { List1.SetWidth(s.listWidth); });
-  ui::Step([&] { Combo1.SetWidth(s.comboWidth); });
-  ui::Step([&] { Text2.SetWidth(s.previewWidth); });
-  ui::Step([&] { Text2.SetLeft(s.previewLeft); });
-  ui::Step([&] { Bar.SetBackColor(::GetSysColor(COLOR_BTNFACE)); });
+  List1.SetWidth(s.listWidth);
+  Combo1.SetWidth(s.comboWidth);
+  Text2.SetWidth(s.previewWidth);
+  Text2.SetLeft(s.previewLeft);
+  Bar.SetBackColor(::GetSysColor(COLOR_BTNFACE));
   barDrag_ = 0;
   if (::GetCapture() == Bar.Handle()) ::ReleaseCapture();
 }

@@ -1,20 +1,18 @@
 // The preview pane: the face chosen in the list, the size box and the four style switches.
 #include "mainwnd/form1.h"
 #include "preview/sizebox.h"
-#include "ui/steps.h"
 
 void Form1::ChangeFont(const std::wstring& strFontName) {
-  // One new font for the whole change instead of one per attribute.
+  // One new font for the whole change instead of one per attribute. An attribute the
+  // platform cannot use leaves the font as it was; the other steps still apply.
   ui::TextBox::FontUpdate update(Text2);
-  ui::Step([&] { Text2.SetFontName(strFontName); });
-  ui::Step([&] { Text2.SetFontBold(Check1.Checked()); });
-  ui::Step([&] { Text2.SetFontItalic(Check2.Checked()); });
-  ui::Step([&] { Text2.SetFontStrikethru(Check3.Checked()); });
-  ui::Step([&] { Text2.SetFontUnderline(Check4.Checked()); });
-  ui::Step([&] {
-    int enter = 13;
-    Text1_KeyPress(enter);
-  });
+  Text2.SetFontName(strFontName);
+  Text2.SetFontBold(Check1.Checked());
+  Text2.SetFontItalic(Check2.Checked());
+  Text2.SetFontStrikethru(Check3.Checked());
+  Text2.SetFontUnderline(Check4.Checked());
+  int enter = 13;
+  Text1_KeyPress(enter);
 }
 
 void Form1::Check1_Click() { Text2.SetFontBold(Check1.Checked()); }

@@ -3,48 +3,48 @@
 #include <string>
 
 #include "ui/control.h"
-#include "ui/droptarget.h"
 #include "ui/handles.h"
 
 namespace ui {
 
-class CommandButton : public Control {
+// A push button or check box: a click is its Click.
+class Button : public Control {
  public:
-  void Create(HWND parent, const Rect& r, std::wstring_view caption);
   void Notify(unsigned code) override;
 };
 
-class CheckBox : public Control {
+class CommandButton : public Button {
  public:
   void Create(HWND parent, const Rect& r, std::wstring_view caption);
-  bool Checked() const;
-  void SetChecked(bool checked);
-  void Notify(unsigned code) override;
+};
+
+class CheckBox : public Button {
+ public:
+  void Create(HWND parent, const Rect& r, std::wstring_view caption);
+  bool Checked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
+  void SetChecked(bool checked) { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
 };
 
 class ListBox : public Control {
  public:
   // Single selection, kept sorted by the control itself.
   void Create(HWND parent, const Rect& r);
-  int Count() const;
+  int Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
   std::wstring Item(int index) const;
   void AddItem(std::wstring_view text);
-  void RemoveItem(int index);
-  void Clear();
-  int ListIndex() const;
+  void RemoveItem(int index) { Send(LB_DELETESTRING, index); }
+  void Clear() { Send(LB_RESETCONTENT); }
+  int ListIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }
   // Selecting by program raises no notification of its own: callers that want the click
   // behaviour call the handler themselves.
-  void SetListIndex(int index);
-  int TopIndex() const;
-  void SetTopIndex(int index);
+  void SetListIndex(int index) { Send(LB_SETCURSEL, index); }
+  int TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
+  void SetTopIndex(int index) { Send(LB_SETTOPINDEX, index); }
   // The list's font size in points.
   double FontSize() const;
   // Every row this many twips high.
-  void SetRowHeight(double twips);
+  void SetRowHeight(double twips) { Send(LB_SETITEMHEIGHT, 0, MAKELPARAM(YToPixels(twips), 0)); }
   void Notify(unsigned code) override;
-
- protected:
-  bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 class ComboBox : public Control {
@@ -55,27 +55,21 @@ class ComboBox : public Control {
   HWND EditHandle() const;
 
   // The drop-down list.
-  int ListCount() const;
+  int ListCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
   std::wstring List(int index) const;
   // The first entry equal to the text apart from case, or -1.
   int FindExact(std::wstring_view text) const;
   void InsertItem(int index, std::wstring_view text);
   // The height is the closed box's; the drop-down list keeps its room below it.
   bool Move(double left, double top, double width, double height) override;
-
- protected:
-  bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 };
 
 class TextBox : public Control {
  public:
   enum class Kind { SingleLine, MultiLine };
   void Create(HWND parent, const Rect& r, Kind kind);
-  void SetMaxLength(int chars);
+  void SetMaxLength(int chars) { Send(EM_SETLIMITTEXT, chars); }
   void DisableInputMethod();
-  // Files dropped on the box reach its OLEDragDrop event; the box itself inserts nothing.
-  void AcceptFileDrops();
-  IDropTarget* DropTarget() { return &dropTarget_; }
 
   // The control's own font. Each change applies at once, unless a FontUpdate is open:
   // then the changes go to the control together when the last one closes.
@@ -83,14 +77,10 @@ class TextBox : public Control {
   void SetFontSize(double points);
   std::wstring FontName() const;
   void SetFontName(std::wstring_view face);
-  bool FontBold() const { return logFont_.lfWeight >= FW_BOLD; }
-  void SetFontBold(bool on);
-  bool FontItalic() const { return logFont_.lfItalic != 0; }
-  void SetFontItalic(bool on);
-  bool FontStrikethru() const { return logFont_.lfStrikeOut != 0; }
-  void SetFontStrikethru(bool on);
-  bool FontUnderline() const { return logFont_.lfUnderline != 0; }
-  void SetFontUnderline(bool on);
+  void SetFontBold(bool on) { ChangeFont(logFont_.lfWeight, on ? FW_BOLD : FW_NORMAL); }
+  void SetFontItalic(bool on) { ChangeFont(logFont_.lfItalic, on); }
+  void SetFontStrikethru(bool on) { ChangeFont(logFont_.lfStrikeOut, on); }
+  void SetFontUnderline(bool on) { ChangeFont(logFont_.lfUnderline, on); }
 
   class FontUpdate {
    public:
@@ -106,9 +96,15 @@ class TextBox : public Control {
   };
 
  protected:
-  bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  // Typed characters are its KeyPress: a handler may discard (0) or replace them.
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
+  template <class Field, class Value>
+  void ChangeFont(Field& field, Value value) {
+    field = static_cast<Field>(value);
+    ApplyFont();
+  }
   void ApplyFont();
 
   LOGFONTA logFont_{};
@@ -116,7 +112,6 @@ class TextBox : public Control {
   UniqueFont font_;
   int batch_ = 0;
   bool dirty_ = false;
-  FileDropTarget dropTarget_{*this};
 };
 
 }  // namespace ui

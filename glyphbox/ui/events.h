@@ -8,7 +8,10 @@ struct IDataObject;  // the platform's drag-and-drop data
 
 namespace ui {
 
-enum class Event { Click, DblClick, KeyDown, KeyPress, MouseDown, MouseMove, MouseUp, OLEDragDrop, Timer };
+enum class Event {
+  Click, DblClick, KeyDown, KeyPress, MouseDown, MouseMove, MouseUp, OLEDragDrop, Timer,
+  Load, Resize, Unload,  // a form's own
+};
 
 struct EventArgs {
   int index = 0;        // which item of a numbered command (menu items)
@@ -38,6 +41,10 @@ class EventSource {
     for (auto& h : handlers_)
       if (h.first == event) h.second(args);
   }
+  void Fire(Event event) {
+    EventArgs args;
+    Fire(event, args);
+  }
 
  private:
   std::vector<std::pair<Event, std::function<void(EventArgs&)>>> handlers_;
@@ -47,31 +54,21 @@ class EventSource {
 // handler's parameters say what it wants to know of the event.
 template <class F>
 struct Binding {
-  using Call = std::function<void(F&, EventArgs&)>;
-
-  Binding(EventSource& s, Event e, void (F::*h)()) : source(s), event(e), call([h](F& f, EventArgs&) { (f.*h)(); }) {}
-  Binding(EventSource& s, Event e, void (F::*h)(int)) : source(s), event(e), call([h](F& f, EventArgs& a) {
-    (f.*h)(a.index);
-  }) {}
-  // Key press: the character, which the handler may change or set to 0 to discard it.
-  Binding(EventSource& s, Event e, void (F::*h)(int&)) : source(s), event(e), call([h](F& f, EventArgs& a) {
-    (f.*h)(a.key);
-  }) {}
-  // Key down: the key code and the shift state.
-  Binding(EventSource& s, Event e, void (F::*h)(int, int)) : source(s), event(e), call([h](F& f, EventArgs& a) {
-    (f.*h)(a.key, a.shift);
-  }) {}
-  // Drop: the dropped data.
-  Binding(EventSource& s, Event e, void (F::*h)(IDataObject*)) : source(s), event(e), call([h](F& f, EventArgs& a) {
-    (f.*h)(a.data);
-  }) {}
-  // Mouse: button, shift state, position in twips.
-  Binding(EventSource& s, Event e, void (F::*h)(int, int, double, double))
-      : source(s), event(e), call([h](F& f, EventArgs& a) { (f.*h)(a.button, a.shift, a.x, a.y); }) {}
+  template <class... Params>
+  Binding(EventSource& s, Event e, void (F::*h)(Params...))
+      : source(s), event(e), call([h](F& f, EventArgs& a) { Call(f, h, a); }) {}
 
   EventSource& source;
   Event event;
-  Call call;
+  std::function<void(F&, EventArgs&)> call;
+
+ private:
+  static void Call(F& f, void (F::*h)(), EventArgs&) { (f.*h)(); }
+  static void Call(F& f, void (F::*h)(int), EventArgs& a) { (f.*h)(a.index); }  // the item chosen
+  static void Call(F& f, void (F::*h)(int&), EventArgs& a) { (f.*h)(a.key); }   // the character, to change
+  static void Call(F& f, void (F::*h)(int, int), EventArgs& a) { (f.*h)(a.key, a.shift); }
+  static void Call(F& f, void (F::*h)(IDataObject*), EventArgs& a) { (f.*h)(a.data); }
+  static void Call(F& f, void (F::*h)(int, int, double, double), EventArgs& a) { (f.*h)(a.button, a.shift, a.x, a.y); }
 };
 
 template <class F>

@@ -3,55 +3,44 @@
 #include <cwctype>
 
 #include "ui/label.h"
-#include "ui/menu.h"
-#include "ui/panel.h"
 #include "ui/text.h"
 
 namespace ui {
 
 namespace {
-constexpr char kFormClass[] = "GlyphboxForm";
+
+ATOM FormClass() {
+  static const ATOM cls = Window::OwnClass("GlyphboxForm", 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+  return cls;
+}
 
 bool IsClass(HWND hwnd, const char* name) {
   char cls[32] = {};
   ::GetClassNameA(hwnd, cls, sizeof cls);
   return ::lstrcmpiA(cls, name) == 0;
 }
-}  // namespace
 
-void Form::Register() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = &Form::FormProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kFormClass;
-    return ::RegisterClassExA(&wc) != 0;
-  }();
-  (void)registered;
-}
+}  // namespace
 
 Form::~Form() { Destroy(); }
 
 void Form::Destroy() {
-  if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
-  hwnd_ = nullptr;
+  if (hwnd_) ::DestroyWindow(hwnd_);  // the window procedure forgets it
 }
 
 Form* Form::FromHandle(HWND hwnd) {
-  return hwnd ? reinterpret_cast<Form*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA)) : nullptr;
+  // Any top-level window of the thread comes here (message boxes, menus, tooltips): only a
+  // window of the form class carries a Form.
+  if (!hwnd || ::GetClassWord(hwnd, GCW_ATOM) != FormClass()) return nullptr;
+  return static_cast<Form*>(reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
 }
 
 void Form::CreateForm(std::wstring_view caption, double clientWidth, double clientHeight, DWORD style,
                       DWORD exStyle, HWND owner) {
-  Register();
   RECT r{0, 0, XToPixels(clientWidth), YToPixels(clientHeight)};
   ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
-  ::CreateWindowExA(exStyle, kFormClass, ToAnsi(caption).c_str(), style & ~WS_VISIBLE, CW_USEDEFAULT,
-                    CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, owner, nullptr,
-                    ::GetModuleHandleA(nullptr), this);
+  CreateOwn(FormClass(), caption, style & ~WS_VISIBLE, exStyle, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
+            r.bottom - r.top, owner);
   tips_.Create(hwnd_);
 }
 
@@ -78,179 +67,128 @@ void Form::Show() {
   ::UpdateWindow(hwnd_);
 }
 
-void Timer::Create(HWND owner, UINT id, UINT intervalMs) {
+void Timer::Create(HWND owner, UINT intervalMs) {
   owner_ = owner;
-  id_ = id;
   interval_ = intervalMs;
 }
 
 void Timer::SetEnabled(bool enabled) {
   enabled_ = enabled;
-  if (!owner_) return;
+  // The timer's id is the timer itself: its ticks find it without the form's help.
   if (enabled)
-    ::SetTimer(owner_, id_, interval_, nullptr);
-  else
-    ::KillTimer(owner_, id_);
+    ::SetTimer(owner_, reinterpret_cast<UINT_PTR>(this), interval_, &Timer::Tick);
+  else if (owner_)
+    ::KillTimer(owner_, reinterpret_cast<UINT_PTR>(this));
+}
+
+void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+  try {
+    reinterpret_cast<Timer*>(id)->Fire(Event::Timer);
+  } catch (...) {
+    // Nothing may unwind into the platform's message dispatch.
+  }
 }
 
 void Form::ShowModal() {
-  struct Disabled {
+  // Every other window of the thread that takes input now takes none until this one goes.
+  struct Others {
     HWND self;
-    std::vector<HWND> windows;
-  } disabled{hwnd_, {}};
+    std::vector<HWND> disabled;
+  } others{hwnd_, {}};
   ::EnumThreadWindows(
       ::GetCurrentThreadId(),
       [](HWND h, LPARAM p) -> BOOL {
-        auto* d = reinterpret_cast<Disabled*>(p);
-        if (h != d->self && ::IsWindowVisible(h) && ::IsWindowEnabled(h)) {
-          ::EnableWindow(h, FALSE);
-          d->windows.push_back(h);
-        }
+        auto* o = reinterpret_cast<Others*>(p);
+        if (h != o->self && ::IsWindowVisible(h) && ::EnableWindow(h, FALSE) == FALSE) o->disabled.push_back(h);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&disabled));
-  const HWND self = hwnd_;
+      reinterpret_cast<LPARAM>(&others));
   Show();
-  ::SetForegroundWindow(self);
+  ::SetForegroundWindow(others.self);
   MSG msg;
-  while (::IsWindow(self)) {
-    const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      // WM_QUIT belongs to the outer loop.
-      if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));
+  while (::IsWindow(others.self)) {
+    if (const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0); got <= 0) {
+      if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));  // WM_QUIT is the outer loop's
       break;
     }
-    if (PreTranslate(msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
+    Dispatch(msg);
   }
-  for (HWND h : disabled.windows)
-    if (::IsWindow(h)) ::EnableWindow(h, TRUE);
-  if (!disabled.windows.empty()) ::SetForegroundWindow(disabled.windows.front());
+  for (HWND h : others.disabled) ::EnableWindow(h, TRUE);
+  if (!others.disabled.empty()) ::SetForegroundWindow(others.disabled.front());
 }
 
-double Form::ScaleWidth() const {
-  RECT r{};
-  ::GetClientRect(hwnd_, &r);
-  return XToTwips(r.right);
-}
-double Form::ScaleHeight() const {
-  RECT r{};
-  ::GetClientRect(hwnd_, &r);
-  return YToTwips(r.bottom);
-}
-
-LRESULT CALLBACK Form::FormProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  Form* self = FromHandle(hwnd);
-  if (msg == WM_NCDESTROY) {
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    if (self) self->hwnd_ = nullptr;
-  }
-  LRESULT result = 0;
-  try {
-    if (self && self->OnMessage(msg, wp, lp, result)) return result;
-  } catch (...) {
-    // Nothing may unwind into the platform's window procedure.
-  }
-  return ::DefWindowProcA(hwnd, msg, wp, lp);
-}
-
-bool Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+bool Form::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {
+  if (Notified(msg, wp, lp)) return true;
   switch (msg) {
-    case WM_COMMAND:
-      if (lp) {
-        if (Control* c = Control::FromHandle(reinterpret_cast<HWND>(lp))) c->Notify(HIWORD(wp));
-      } else if (HIWORD(wp) == 0) {
-        PopupMenu::Dispatch(LOWORD(wp));
-      }
-      result = 0;
-      return true;
+    case WM_SIZE:
+      Fire(Event::Resize);
+      return false;
     case WM_CLOSE:
-      OnClose();
-      result = 0;
+      Unload();
+      ::DestroyWindow(hwnd_);
       return true;
-    case WM_TIMER:
-      for (Timer* t : timers_)
-        if (t->Id() == wp && t->Enabled()) {
-          EventArgs a;
-          t->Fire(Event::Timer, a);
-        }
-      result = 0;
-      return true;
+    case WM_DESTROY:
+      // Destroyed by the program rather than closed: it is unloaded all the same.
+      Unload();
+      if (quitOnDestroy_) ::PostQuitMessage(0);
+      return false;
     default:
       return false;
   }
 }
 
-void Form::OnClose() { ::DestroyWindow(hwnd_); }
-
-bool Form::CanFocus(const TabStop& stop) const {
-  if (!stop.control || !stop.control->Handle()) return false;
-  const HWND h = stop.control->Handle();
-  return ::IsWindowVisible(h) && ::IsWindowEnabled(h) && (::GetWindowLongPtrA(h, GWL_STYLE) & WS_TABSTOP);
+void Form::Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  Fire(Event::Unload);
 }
 
-void Form::FocusStop(const TabStop& stop) {
-  const HWND h = stop.control->Handle();
+bool Form::CanFocus(const TabStop& stop) const {
+  const HWND h = stop.control ? stop.control->Handle() : nullptr;
+  return h && ::IsWindowVisible(h) && ::IsWindowEnabled(h) && (::GetWindowLongPtrA(h, GWL_STYLE) & WS_TABSTOP);
+}
+
+int Form::NextStop(int from, int step) const {
+  const int n = static_cast<int>(tabOrder_.size());
+  for (int k = 1; k <= n; ++k)
+    if (const int j = ((from + k * step) % n + n) % n; CanFocus(tabOrder_[j])) return j;
+  return -1;
+}
+
+bool Form::FocusStop(int index) {
+  if (index < 0) return false;
+  const HWND h = tabOrder_[index].control->Handle();
   ::SetFocus(h);
   // As in dialogs: arriving by keyboard in a text field selects its text.
   if (IsClass(h, "Edit"))
     ::SendMessageA(h, EM_SETSEL, 0, -1);
   else if (IsClass(h, "ComboBox"))
     ::SendMessageA(h, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
-}
-
-int Form::FocusedStop() const {
-  const HWND focus = ::GetFocus();
-  for (size_t i = 0; i < tabOrder_.size(); ++i) {
-    const Control* c = tabOrder_[i].control;
-    if (c && c->Handle() && (c->Handle() == focus || ::IsChild(c->Handle(), focus))) return static_cast<int>(i);
-  }
-  return -1;
+  return true;
 }
 
 bool Form::TabFromFocus(bool backwards) {
-  const int n = static_cast<int>(tabOrder_.size());
-  if (n == 0) return false;
-  int i = FocusedStop();
-  if (i < 0) i = backwards ? 0 : n - 1;
-  for (int step = 1; step <= n; ++step) {
-    const int j = ((backwards ? i - step : i + step) % n + n) % n;
-    if (CanFocus(tabOrder_[j])) {
-      FocusStop(tabOrder_[j]);
-      return true;
-    }
+  const HWND focus = ::GetFocus();
+  int i = backwards ? 0 : static_cast<int>(tabOrder_.size()) - 1;
+  for (int k = 0; k < static_cast<int>(tabOrder_.size()); ++k) {
+    const HWND h = tabOrder_[k].control ? tabOrder_[k].control->Handle() : nullptr;
+    if (h && (h == focus || ::IsChild(h, focus))) i = k;
   }
-  return false;
+  return FocusStop(NextStop(i, backwards ? -1 : 1));
 }
 
 bool Form::AccessKey(wchar_t key) {
-  const wchar_t want = static_cast<wchar_t>(std::towupper(key));
-  const int n = static_cast<int>(tabOrder_.size());
-  for (int i = 0; i < n; ++i) {
+  const auto is = [key](wchar_t k) { return k && std::towupper(k) == std::towupper(key); };
+  for (int i = 0; i < static_cast<int>(tabOrder_.size()); ++i) {
     const TabStop& stop = tabOrder_[i];
     if (stop.label) {
-      if (static_cast<wchar_t>(std::towupper(stop.label->AccessKey())) != want) continue;
-      for (int j = i + 1; j < i + n; ++j) {
-        if (CanFocus(tabOrder_[j % n])) {
-          FocusStop(tabOrder_[j % n]);
-          return true;
-        }
-      }
-      return false;
+      if (is(stop.label->AccessKey())) return FocusStop(NextStop(i, 1));
+    } else if (CanFocus(stop) && IsClass(stop.control->Handle(), "Button") && is(AccessKeyOf(stop.control->Text()))) {
+      // Only buttons carry an access key in their text; a text field's text is the user's.
+      FocusStop(i);
+      stop.control->Send(BM_CLICK);
+      return true;
     }
-    // Only buttons carry an access key in their text; a text field's text is the user's.
-    if (!CanFocus(stop) || !IsClass(stop.control->Handle(), "Button") ||
-        static_cast<wchar_t>(std::towupper(AccessKeyOf(stop.control->Text()))) != want)
-      continue;
-    FocusStop(stop);
-    ::SendMessageA(stop.control->Handle(), BM_CLICK, 0, 0);
-    return true;
   }
   return false;
 }
@@ -272,27 +210,16 @@ bool Form::PreTranslate(const MSG& msg) {
   return false;
 }
 
-int Form::RunMessageLoop() {
-  MSG msg;
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (PreTranslate(msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+void Form::Dispatch(const MSG& msg) {
+  if (PreTranslate(msg)) return;
+  ::TranslateMessage(&msg);
+  ::DispatchMessageA(&msg);
 }
 
-void Form::DoEvents() {
+int Form::RunMessageLoop() {
   MSG msg;
-  while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      ::PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    if (PreTranslate(msg)) continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageA(&msg);
-  }
+  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  return static_cast<int>(msg.wParam);
 }
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
-// A top-level window that owns its controls: the create-params thunk, notification routing,
-// keyboard navigation in the form's own tab order, access keys, and its tooltip window.
+// A top-level window that owns its controls: its own events (load, resize, unload), the
+// notifications of its children, keyboard navigation in the form's own tab order, access
+// keys, and its tooltip window.
 #include <string>
 #include <vector>
 
@@ -11,28 +12,25 @@ namespace ui {
 
 class Label;
 
-// A window timer of a form; its ticks are the Timer event.
+// A window timer; its ticks are the Timer event.
 class Timer : public EventSource {
  public:
-  void Create(HWND owner, UINT id, UINT intervalMs);
+  ~Timer() { SetEnabled(false); }
+  void Create(HWND owner, UINT intervalMs);
   void SetEnabled(bool enabled);
   bool Enabled() const { return enabled_; }
-  UINT Id() const { return id_; }
 
  private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+
   HWND owner_ = nullptr;
-  UINT id_ = 0, interval_ = 0;
+  UINT interval_ = 0;
   bool enabled_ = false;
 };
 
-class Form {
+class Form : public Window, public EventSource {
  public:
-  Form() = default;
-  Form(const Form&) = delete;
-  Form& operator=(const Form&) = delete;
-  virtual ~Form();
-
-  HWND Handle() const { return hwnd_; }
+  ~Form() override;
 
   // Client size in twips; the window is created hidden.
   void CreateForm(std::wstring_view caption, double clientWidth, double clientHeight, DWORD style,
@@ -45,10 +43,8 @@ class Form {
   void ShowModal();
   // Destroys the window while the derived form's controls still exist.
   void Destroy();
-  void AddTimer(Timer& timer) { timers_.push_back(&timer); }
-
-  double ScaleWidth() const;
-  double ScaleHeight() const;
+  // The program's main window: the message loop ends when it goes.
+  void SetQuitOnDestroy(bool quit) { quitOnDestroy_ = quit; }
 
   // The keyboard order: controls and windowless labels, first to last. Labels never take
   // the focus; their access key moves it to the next control in this order.
@@ -57,37 +53,34 @@ class Form {
     Label* label = nullptr;
   };
   void SetTabOrder(std::vector<TabStop> order) { tabOrder_ = std::move(order); }
-  bool TabFromFocus(bool backwards);
-  bool AccessKey(wchar_t key);
 
   Tooltip& Tips() { return tips_; }
 
-  // Handles Tab and access keys for whichever form the message belongs to; call from every
-  // message loop before TranslateMessage.
+  // Handles Tab and access keys for whichever form the message belongs to; true when it did.
   static bool PreTranslate(const MSG& msg);
+  // A message of the thread's queue, as every loop of the program handles it.
+  static void Dispatch(const MSG& msg);
   // The program's message loop, until WM_QUIT; returns its exit code.
   static int RunMessageLoop();
-  // Handles every message already queued for this thread, then returns.
-  static void DoEvents();
+  // The form behind a top-level window, or null when the window is not one of ours.
   static Form* FromHandle(HWND hwnd);
 
  protected:
-  // Everything not handled here goes to DefWindowProcA.
-  virtual bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result);
-  // WM_CLOSE: the form is being unloaded; the default destroys the window.
-  virtual void OnClose();
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
  private:
-  static LRESULT CALLBACK FormProc(HWND, UINT, WPARAM, LPARAM);
-  static void Register();
-  int FocusedStop() const;
+  bool TabFromFocus(bool backwards);
+  bool AccessKey(wchar_t key);
   bool CanFocus(const TabStop& stop) const;
-  void FocusStop(const TabStop& stop);
+  // The first stop after `from` (step 1) or before it (step -1) that can take the focus.
+  int NextStop(int from, int step) const;
+  bool FocusStop(int index);
+  void Unload();
 
-  HWND hwnd_ = nullptr;
   std::vector<TabStop> tabOrder_;
-  std::vector<Timer*> timers_;
   Tooltip tips_;
+  bool quitOnDestroy_ = false;
+  bool unloaded_ = false;
 };
 
 }  // namespace ui

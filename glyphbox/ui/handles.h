@@ -7,51 +7,36 @@
 
 namespace ui {
 
+// A handle that is null when empty.
+template <class H, void (*Closer)(H)>
+struct NullTraits {
+  using Handle = H;
+  static Handle Empty() { return nullptr; }
+  static void Close(Handle h) { Closer(h); }
+};
+inline void CloseKey(HKEY h) { ::RegCloseKey(h); }
+template <class T>
+void DeleteGdiObject(T h) { ::DeleteObject(h); }
+inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
+inline void DeleteMemoryDc(HDC h) { ::DeleteDC(h); }
+inline void FreePidl(LPITEMIDLIST p) { ::CoTaskMemFree(p); }
+
+using UniqueKey = Unique<NullTraits<HKEY, CloseKey>>;
+using UniqueFont = Unique<NullTraits<HFONT, DeleteGdiObject<HFONT>>>;
+using UniqueBrush = Unique<NullTraits<HBRUSH, DeleteGdiObject<HBRUSH>>>;
+using UniquePen = Unique<NullTraits<HPEN, DeleteGdiObject<HPEN>>>;
+using UniqueBitmap = Unique<NullTraits<HBITMAP, DeleteGdiObject<HBITMAP>>>;
+using UniqueMenu = Unique<NullTraits<HMENU, DestroyMenuHandle>>;
+using UniqueMemoryDc = Unique<NullTraits<HDC, DeleteMemoryDc>>;
+using UniquePidl = Unique<NullTraits<LPITEMIDLIST, FreePidl>>;
+
+// Files are the one kind whose empty value is not null.
 struct FileTraits {
   using Handle = HANDLE;
   static Handle Empty() { return INVALID_HANDLE_VALUE; }
   static void Close(Handle h) { ::CloseHandle(h); }
 };
 using UniqueFile = Unique<FileTraits>;
-
-struct KeyTraits {
-  using Handle = HKEY;
-  static Handle Empty() { return nullptr; }
-  static void Close(Handle h) { ::RegCloseKey(h); }
-};
-using UniqueKey = Unique<KeyTraits>;
-
-template <class T>
-struct GdiTraits {
-  using Handle = T;
-  static Handle Empty() { return nullptr; }
-  static void Close(Handle h) { ::DeleteObject(h); }
-};
-using UniqueFont = Unique<GdiTraits<HFONT>>;
-using UniqueBrush = Unique<GdiTraits<HBRUSH>>;
-using UniquePen = Unique<GdiTraits<HPEN>>;
-using UniqueBitmap = Unique<GdiTraits<HBITMAP>>;
-
-struct MenuTraits {
-  using Handle = HMENU;
-  static Handle Empty() { return nullptr; }
-  static void Close(Handle h) { ::DestroyMenu(h); }
-};
-using UniqueMenu = Unique<MenuTraits>;
-
-struct MemoryDcTraits {
-  using Handle = HDC;
-  static Handle Empty() { return nullptr; }
-  static void Close(Handle h) { ::DeleteDC(h); }
-};
-using UniqueMemoryDc = Unique<MemoryDcTraits>;
-
-struct PidlTraits {
-  using Handle = LPITEMIDLIST;
-  static Handle Empty() { return nullptr; }
-  static void Close(Handle h) { ::CoTaskMemFree(h); }
-};
-using UniquePidl = Unique<PidlTraits>;
 
 // GetDC's result must go back to the window it came from.
 class WindowDc {

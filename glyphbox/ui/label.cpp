@@ -44,10 +44,7 @@ void Label::FitText() {
   Move(rect_.left, rect_.top, XToTwips(r.right), YToTwips(r.bottom));
 }
 
-RECT Label::PixelRect() const {
-  const int l = XToPixels(rect_.left), t = YToPixels(rect_.top);
-  return RECT{l, t, l + XToPixels(rect_.width), t + YToPixels(rect_.height)};
-}
+RECT Label::PixelRect() const { return ToPixels(rect_); }
 
 void Label::Invalidate() const {
   if (!container_ || !container_->Handle()) return;
@@ -61,7 +58,7 @@ void Label::Paint(HDC dc) const {
   Selection font(dc, DefaultUiFont());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
-  // The text may be a little wider than the design's box in another UI font: never clip it.
+  // In another UI font the text may be a little wider than its box: never clip it.
   const UINT format = DT_NOCLIP | DT_SINGLELINE | (align_ == Align::Center ? DT_CENTER : DT_LEFT);
   ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
 }

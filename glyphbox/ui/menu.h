@@ -10,42 +10,27 @@
 
 namespace ui {
 
-class MenuCommand : public EventSource {
- public:
-  // The first item's command id; item i is FirstId() + i.
-  UINT FirstId() const { return firstId_; }
-  int Count() const { return count_; }
-
- private:
-  friend class PopupMenu;
-  UINT firstId_ = 0;
-  int count_ = 0;
-};
+// The items of one command share its Click handler.
+class MenuCommand : public EventSource {};
 
 class PopupMenu {
  public:
-  PopupMenu() = default;
-  PopupMenu(const PopupMenu&) = delete;
-  PopupMenu& operator=(const PopupMenu&) = delete;
-  ~PopupMenu();
-
   void Create(std::wstring_view caption);
   void Append(MenuCommand& command, int index, std::wstring_view caption);
-  void AppendSeparator(MenuCommand& command, int index);
+  void AppendSeparator();
   HMENU Handle() const { return menu_.Get(); }
-  // Opens the menu at the mouse pointer; the chosen item's command reaches owner.
-  void Show(HWND owner);
   const std::wstring& Caption() const { return caption_; }
-
-  // Raises the chosen item's Click; the owner window routes WM_COMMAND ids here.
-  static bool Dispatch(UINT id);
+  // Opens the menu at the mouse pointer; once an item is chosen, raises its command's Click.
+  void Show(HWND owner);
 
  private:
-  UINT Register(MenuCommand& command, int index);
-
+  struct Item {
+    MenuCommand* command;
+    int index;
+  };
   UniqueMenu menu_;
   std::wstring caption_;
-  std::vector<UINT> ids_;
+  std::vector<Item> items_;  // the item with command id i is items_[i - 1]
 };
 
 }  // namespace ui

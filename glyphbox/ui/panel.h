@@ -1,7 +1,7 @@
 #pragma once
 // Child windows of our own class: plain panels, caption-less frames and picture boxes.
-// A panel forwards its children's notifications to its parent, so a control inside a frame
-// still reports to the form, and paints the windowless labels that lie on it.
+// A panel passes its children's notifications on to them, so a control inside a frame still
+// reports to the form, and paints the windowless labels that lie on it.
 #include <vector>
 
 #include "ui/control.h"
@@ -17,37 +17,29 @@ class Panel : public Control {
 
   void Create(HWND parent, const Rect& r, Look look = Look::Plain);
 
-  // Background: a system colour index (COLOR_BTNFACE by default) or a fixed colour.
+  // Background: the button face unless a fixed colour is set.
   void SetBackColor(COLORREF color);
-  COLORREF BackColor() const;
+  COLORREF BackColor() const { return fixedColor_ ? color_ : ::GetSysColor(COLOR_BTNFACE); }
   // The mouse pointer over the panel (the class's arrow when null).
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
 
-  // The inner size in twips.
-  double ScaleWidth() const;
-  double ScaleHeight() const;
-
   void AddLabel(Label& label) { labels_.push_back(&label); }
-  const std::vector<Label*>& Labels() const { return labels_; }
-
   // A straight line drawn on the background, in twips.
   void AddLine(double x1, double y1, double x2, double y2, COLORREF color);
   // A picture drawn at the top-left corner.
   void SetPicture(HICON icon);
 
  protected:
-  bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   virtual void PaintImage(HDC dc, const RECT& client);
-  // Nothing but its colour to show: such a panel paints itself as soon as it is uncovered,
-  // without waiting for the message loop (the progress bar grows while the loop is busy).
-  virtual bool Solid() const;
 
  private:
-  static LRESULT CALLBACK ClassProc(HWND, UINT, WPARAM, LPARAM);
-  static void Register();
-
+  // Nothing but its colour to show: such a panel paints itself as soon as it is uncovered,
+  // without waiting for the message loop (the progress bar grows while the loop is busy).
+  bool Solid() const { return look_ == Look::Plain && lines_.empty() && !picture_ && labels_.empty(); }
   void PaintAll(HDC dc);
-  bool FireMouse(Event event, WPARAM wp, LPARAM lp, int button);
+  // A mouse event over a windowless label goes to the label when it listens for it.
+  void FireMouse(Event event, EventArgs& args, LPARAM lp);
 
   struct Stroke {
     double x1, y1, x2, y2;
@@ -68,19 +60,19 @@ class PictureBox : public Panel {
  public:
   void Cls();
   void Line(double x1, double y1, double x2, double y2, COLORREF color);
-  // The colour of the persistent image at a point (twips), for whoever needs to read it back.
-  COLORREF Point(double x, double y) const;
 
  protected:
-  bool Filter(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
   void PaintImage(HDC dc, const RECT& client) override;
-  bool Solid() const override { return false; }
 
  private:
-  void EnsureImage();
+  // The image, the size of the client area, selected into its own memory DC.
+  HDC Image();
 
   UniqueBitmap image_;
-  SIZE imageSize_{};
+  UniqueMemoryDc dc_;  // goes before image_: a bitmap cannot be deleted while a DC holds it
+  HGDIOBJ original_ = nullptr;
+  SIZE size_{};
 };
 
 }  // namespace ui

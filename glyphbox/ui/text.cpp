@@ -4,23 +4,20 @@
 
 namespace ui {
 
+// Sized for the widest code page: three bytes for a UTF-16 unit, one unit for a byte.
 std::string ToAnsi(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int n = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                      nullptr, nullptr);
-  std::string out(n > 0 ? n : 0, '\0');
-  if (n > 0)
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr,
-                          nullptr);
+  std::string out(text.size() * 3, '\0');
+  const int n = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), out.data(),
+                                      static_cast<int>(out.size()), nullptr, nullptr);
+  out.resize(n > 0 ? n : 0);
   return out;
 }
 
 std::wstring FromAnsi(std::string_view bytes) {
-  if (bytes.empty()) return {};
-  const int n = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-  std::wstring out(n > 0 ? n : 0, L'\0');
-  if (n > 0)
-    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(), n);
+  std::wstring out(bytes.size(), L'\0');
+  const int n = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), out.data(),
+                                      static_cast<int>(out.size()));
+  out.resize(n > 0 ? n : 0);
   return out;
 }
 

@@ -6,6 +6,8 @@
 
 #include "ui/win.h"
 
+#include <commctrl.h>
+
 namespace ui {
 
 class Label;
@@ -22,6 +24,8 @@ class Tooltip {
   HWND Handle() const { return hwnd_; }
 
  private:
+  void AddTool(TTTOOLINFOA& tool, std::wstring_view text);
+
   HWND hwnd_ = nullptr;
 };
 

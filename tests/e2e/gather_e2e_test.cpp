@@ -11,6 +11,7 @@
 #include "support/input.h"
 #include "support/oracle.h"
 #include "support/screenshot.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -32,6 +33,26 @@ HWND ChildWithText(HWND parent, const wchar_t* text) {
 }
 
 HWND ChildOfClass(HWND parent, const char* cls) { return FindWindowExA(parent, nullptr, cls, nullptr); }
+
+// The one edit field that lies in a panel: the size box.
+HWND SizeBox(HWND main) {
+  HWND found = nullptr;
+  EnumChildWindows(main, [](HWND c, LPARAM p) -> BOOL {
+    char cls[32] = {}, parent[32] = {};
+    GetClassNameA(c, cls, sizeof cls);
+    GetClassNameA(GetParent(c), parent, sizeof parent);
+    if (lstrcmpiA(cls, "Edit") == 0 && std::string(parent) == "GlyphboxPanel") *reinterpret_cast<HWND*>(p) = c;
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Asked of the window itself: GetWindowText reads only the caption of another process's window.
+std::wstring WindowText(HWND hwnd) {
+  wchar_t text[64] = {};
+  SendMessageW(hwnd, WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+  return text;
+}
 
 // Read across processes with the W messages: the A ones come back as UTF-16 under Wine.
 std::vector<std::wstring> ListItems(HWND list) {
@@ -161,15 +182,19 @@ TEST_F(Program, GatherFillsTheListThatAnotherProcessReadsBack) {
   const LRESULT lastPage = std::max<LRESULT>(0, static_cast<LRESULT>(items.size()) - rows);
   EXPECT_EQ(SendMessageW(list, LB_GETTOPINDEX, 0, 0), std::min<LRESULT>(vertical, lastPage));
 
-  // Select an entry as a click would (the list tells its parent); the preview follows.
+  // Select an entry as a click would (the list tells its parent): the program previews it,
+  // and the first preview writes the size it applies into the empty size box.
   LRESULT pick = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"DejaVu Serif"));
   if (pick == LB_ERR) pick = static_cast<LRESULT>(vertical);
+  HWND sizeBox = SizeBox(main_);
+  ASSERT_TRUE(sizeBox);
+  EXPECT_EQ(WindowText(sizeBox), L"");
   SendMessageW(list, LB_SETCURSEL, pick, 0);
   SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), pick);  // the preview's font shows in the screenshot
+  EXPECT_EQ(WindowText(sizeBox), L"9");
 
-  // Give the window a moment to paint, then keep what the user would see.
-  input::WaitUntil([] { return false; }, &Idle, 500);
+  // Everything painted, keep what the user sees.
+  RedrawWindow(main_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::string shot = std::string(GBX_ARTIFACTS) + "\\glyphbox-after-gather.bmp";
   EXPECT_TRUE(SaveWindowScreenshot(main_, shot.c_str())) << shot;
 }
@@ -189,23 +214,29 @@ void ClickFlatButton(HWND button) {
     return GetGUIThreadInfo(thread, &info) && info.hwndCapture == button;
   }, &Idle, 5000);
   input::MouseButtons(MOUSEEVENTF_LEFTDOWN);
-  input::WaitUntil([] { return false; }, &Idle, 100);
   input::MouseButtons(MOUSEEVENTF_LEFTUP);
 }
 
-// The child panel of the given pixel size: the flat buttons.
-HWND PanelOfSize(HWND parent, int w, int h) {
+int Pixels(double twips, int which) {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, which);
+  ReleaseDC(nullptr, screen);
+  return ui::TwipsToPixels(twips, dpi);
+}
+
+// The child panel of the given size in twips: the flat buttons, the about window's icon.
+HWND PanelOfSize(HWND parent, double w, double h) {
   struct Want {
     int w, h;
     HWND found;
-  } want{w, h, nullptr};
+  } want{Pixels(w, LOGPIXELSX), Pixels(h, LOGPIXELSY), nullptr};
   EnumChildWindows(parent, [](HWND c, LPARAM p) -> BOOL {
     auto* want = reinterpret_cast<Want*>(p);
     RECT r;
-    GetClientRect(c, &r);
+    GetWindowRect(c, &r);
     char cls[32] = {};
     GetClassNameA(c, cls, sizeof cls);
-    if (std::string(cls) == "GlyphboxPanel" && r.right == want->w && r.bottom == want->h) {
+    if (std::string(cls) == "GlyphboxPanel" && r.right - r.left == want->w && r.bottom - r.top == want->h) {
       want->found = c;
       return FALSE;
     }
@@ -218,7 +249,7 @@ HWND PanelOfSize(HWND parent, int w, int h) {
 
 TEST_F(Program, TheAboutButtonOpensTheAboutWindowAndOkClosesIt) {
   SetForegroundWindow(main_);
-  HWND button = PanelOfSize(main_, 97, 23);
+  HWND button = PanelOfSize(main_, 1455, 345);
   ASSERT_TRUE(button);
   ClickFlatButton(button);
   HWND about = nullptr;
@@ -227,12 +258,19 @@ TEST_F(Program, TheAboutButtonOpensTheAboutWindowAndOkClosesIt) {
     return about && IsWindowVisible(about);
   }, &Idle, 10000)) << "the about window opened";
   EXPECT_FALSE(IsWindowEnabled(main_)) << "the main window takes no input while it is open";
-  input::WaitUntil([] { return false; }, &Idle, 1500);  // the slide-in is over
-  RECT whole;
-  GetWindowRect(main_, &whole);
+  // The slide-in is over once the icon, the last to move, has dropped to its place.
+  HWND icon = nullptr;
+  EXPECT_TRUE(input::WaitUntil([&] {
+    icon = icon ? icon : PanelOfSize(about, 540, 540);
+    RECT r{};
+    GetWindowRect(icon, &r);
+    MapWindowPoints(HWND_DESKTOP, about, reinterpret_cast<POINT*>(&r), 2);
+    return icon && r.top == Pixels(120, LOGPIXELSY);
+  }, &Idle, 5000)) << "the icon reached its place";
+  RedrawWindow(about, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::string shot = std::string(GBX_ARTIFACTS) + "\\glyphbox-about.bmp";
   EXPECT_TRUE(SaveWindowScreenshot(main_, shot.c_str()));
-  HWND ok = PanelOfSize(about, 57, 25);
+  HWND ok = PanelOfSize(about, 855, 375);
   ASSERT_TRUE(ok);
   ClickFlatButton(ok);
   EXPECT_TRUE(input::WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(main_); }, &Idle, 5000));

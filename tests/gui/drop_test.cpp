@@ -5,29 +5,11 @@
 #include <vector>
 
 #include "support/dataobject.h"
+#include "support/files.h"
 
 namespace {
 
-std::string TempPath(const char* name) {
-  char dir[MAX_PATH];
-  GetTempPathA(MAX_PATH, dir);
-  return std::string(dir) + name;
-}
-
-std::string WriteTemp(const char* name, const std::string& bytes) {
-  const std::string path = TempPath(name);
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD wrote = 0;
-  WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
-  CloseHandle(h);
-  return path;
-}
-
-std::string AnsiText(HWND hwnd) {
-  std::string s(GetWindowTextLengthA(hwnd) + 1, '\0');
-  s.resize(GetWindowTextA(hwnd, s.data(), static_cast<int>(s.size())));
-  return s;
-}
+std::string WriteTemp(const char* name, const std::string& bytes) { return WriteBytes(TempPath(name), bytes); }
 
 }  // namespace
 
@@ -35,7 +17,7 @@ class Drop : public MainWindow {
  protected:
   // Drags the data over the preview and drops it; returns the effect the target reported.
   DWORD DropOnPreview(TestDataObject* data) {
-    IDropTarget* target = form->Text2.DropTarget();
+    IDropTarget* target = &form->text2Drops;
     POINTL at{10, 10};
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     target->DragEnter(data, MK_LBUTTON, at, &effect);
@@ -45,20 +27,15 @@ class Drop : public MainWindow {
     Pump();
     return effect;
   }
-  LOGFONTA Font() const {
-    LOGFONTA lf{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(form->Text2.Handle(), WM_GETFONT, 0, 0)), sizeof lf, &lf);
-    return lf;
-  }
 };
 
 TEST_F(Drop, TheFirstOfSeveralFilesReplacesTheSampleText) {
   const auto first = WriteTemp("gbx-drop-1.txt", "first file\r\n\x82\xA0\x82\xA2");  // あい
   const auto second = WriteTemp("gbx-drop-2.txt", "second file");
-  const LOGFONTA before = Font();
+  const LOGFONTA before = PreviewFont(*form);
   EXPECT_EQ(DropOnPreview(TestDataObject::Files({first, second})), static_cast<DWORD>(DROPEFFECT_COPY));
   EXPECT_EQ(form->Text2.Text(), L"first file\r\nあい");
-  const LOGFONTA after = Font();
+  const LOGFONTA after = PreviewFont(*form);
   EXPECT_EQ(after.lfHeight, before.lfHeight) << "the preview's font is untouched";
   EXPECT_STREQ(after.lfFaceName, before.lfFaceName);
 }
@@ -85,7 +62,7 @@ TEST_F(Drop, SizesAroundTheLimit) {
   for (const Row& r : rows) {
     const auto path = WriteTemp("gbx-drop-size.txt", r.bytes);
     DropOnPreview(TestDataObject::Files({path}));
-    const std::string shown = AnsiText(form->Text2.Handle());
+    const std::string shown = WindowTextBytes(form->Text2.Handle());
     EXPECT_EQ(shown.size(), r.shown.size()) << r.what;
     EXPECT_TRUE(shown == r.shown) << r.what;
   }
@@ -104,16 +81,14 @@ TEST_F(Drop, ALeadByteCutOffAtTheLimitEndsTheText) {
 TEST_F(Drop, FoldersAndMissingFilesLeaveTheOldText) {
   const auto path = WriteTemp("gbx-drop-keep.txt", "kept");
   DropOnPreview(TestDataObject::Files({path}));
-  char dir[MAX_PATH];
-  GetTempPathA(MAX_PATH, dir);
-  for (const std::string& bad : {std::string(dir), TempPath("gbx-no-such-file.txt")}) {
+  for (const std::string& bad : {TempPath(""), TempPath("gbx-no-such-file.txt")}) {
     DropOnPreview(TestDataObject::Files({bad}));
     EXPECT_EQ(form->Text2.Text(), L"kept") << bad;
   }
 }
 
-TEST_F(Drop, AHugeFileIsReadOnlyAsFarAsItIsShown) {
-  // A sparse file of 6 GB: reading it whole would take minutes and more memory than there is.
+TEST_F(Drop, OfAHugeFileOnlyTheStartIsShown) {
+  // A sparse file of 6 GB, as big as no text box holds (the time it takes is in bench/).
   const std::string path = TempPath("gbx-drop-huge.bin");
   HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD wrote = 0;
@@ -123,10 +98,7 @@ TEST_F(Drop, AHugeFileIsReadOnlyAsFarAsItIsShown) {
   SetFilePointerEx(h, size, nullptr, FILE_BEGIN);
   SetEndOfFile(h);
   CloseHandle(h);
-  const DWORD start = GetTickCount();
   DropOnPreview(TestDataObject::Files({path}));
-  const DWORD took = GetTickCount() - start;
   DeleteFileA(path.c_str());
   EXPECT_EQ(form->Text2.Text(), L"huge file head") << "the zero bytes after it end the text";
-  EXPECT_LT(took, 3000u);
 }

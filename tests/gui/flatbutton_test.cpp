@@ -8,22 +8,20 @@ namespace {
 
 const COLORREF S = GetSysColor(COLOR_BTNSHADOW);
 const COLORREF L = RGB(255, 255, 255);
+const COLORREF Face = GetSysColor(COLOR_BTNFACE);
 
-// The look on screen: the top-left and top-right corner pixels.
-std::pair<COLORREF, COLORREF> Look(HWND surface) {
-  RedrawWindow(surface, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+// The look on screen: the top-left and top-right corner pixels, and the second pixel of the
+// second row, which only the etched normal look draws.
+struct Look {
+  COLORREF topLeft, topRight, inner;
+  bool operator==(const Look&) const = default;
+};
+Look LookOf(HWND surface) {
   RECT r;
   GetClientRect(surface, &r);
-  HDC dc = GetDC(surface);
-  const std::pair<COLORREF, COLORREF> look{GetPixel(dc, 0, 0), GetPixel(dc, r.right - 1, 0)};
-  ReleaseDC(surface, dc);
-  return look;
+  return {ScreenPixel(surface, 0, 0), ScreenPixel(surface, r.right - 1, 0), ScreenPixel(surface, 1, 1)};
 }
-const std::pair<COLORREF, COLORREF> kNormal{S, L}, kDown{S, L}, kUp{L, S};
-
-// The watcher thread moves without waiting: the test's thread is inside the modal loop.
-void MoveTo(int screenX, int screenY) { input::MoveMouse({screenX, screenY}, nullptr); }
-void Buttons(DWORD flags) { input::MouseButtons(flags); }
+const Look kNormal{S, L, L}, kDown{S, L, Face}, kUp{L, S, Face};
 
 POINT CenterOf(HWND hwnd) {
   RECT r;
@@ -31,24 +29,46 @@ POINT CenterOf(HWND hwnd) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
+// The child panel of the given size in twips: a flat button's surface.
+HWND SurfaceOfSize(HWND parent, double w, double h) {
+  struct Want {
+    int w, h;
+    HWND found;
+  } want{ui::XToPixels(w), ui::YToPixels(h), nullptr};
+  EnumChildWindows(parent, [](HWND c, LPARAM p) -> BOOL {
+    auto* want = reinterpret_cast<Want*>(p);
+    RECT r;
+    GetClientRect(c, &r);
+    if (r.right == want->w && r.bottom == want->h) want->found = c;
+    return want->found == nullptr;
+  }, reinterpret_cast<LPARAM>(&want));
+  return want.found;
+}
+
 }  // namespace
 
-class FlatButton : public MainWindow {
+class FlatButton : public ForegroundWindow {
  protected:
   void SetUp() override {
-    MainWindow::SetUp();
-    ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
-    MoveTo(5, 5);
-    Settle([] { return false; }, 100);
+    ForegroundWindow::SetUp();
+    Pointer(Outside());
   }
-  // Moves the pointer and lets the window handle it.
+  // Moves the pointer; the window handles the move.
   void Pointer(POINT at) {
+    at_ = at;
     input::MoveMouse(at, &Pump);
-    Settle([] { return false; }, 60);
+    Pump();
   }
-  void Press(DWORD flags) {
-    Buttons(flags);
-    Settle([] { return false; }, 80);
+  void Press(DWORD flags) { input::MouseButtons(flags, &Pump); }
+  // Waits until the about button shows the look, the pointer kept where it was put.
+  bool Shows(const Look& look) {
+    return Settle([&] {
+      input::KeepMouseAt(at_, &Pump);
+      return LookOf(form->Picture1.Handle()) == look;
+    }, 2000);
+  }
+  bool NoAboutWindow() const {
+    return GetWindow(form->Handle(), GW_ENABLEDPOPUP) == nullptr && IsWindowEnabled(form->Handle());
   }
   POINT Outside() const {
     const POINT c = CenterOf(form->Picture1.Handle());
@@ -59,26 +79,30 @@ class FlatButton : public MainWindow {
     MapWindowPoints(form->Picture1.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
     return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
   }
+
+  POINT at_{};
 };
 
 TEST_F(FlatButton, HoverRaisesPressSinksAndShiftsTheCaptionDragOutRestores) {
   const HWND surface = form->Picture1.Handle();
   Pointer(CenterOf(surface));
-  EXPECT_EQ(Look(surface), kUp) << "hover";
+  EXPECT_TRUE(Shows(kUp)) << "hover";
   Press(MOUSEEVENTF_LEFTDOWN);
-  EXPECT_EQ(Look(surface), kDown) << "pressed";
+  EXPECT_TRUE(Shows(kDown)) << "pressed";
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 135);
   EXPECT_DOUBLE_EQ(form->Label1.Top(), 90);
   Pointer(Outside());
-  EXPECT_EQ(Look(surface), kNormal) << "dragged out";
+  EXPECT_TRUE(Shows(kNormal)) << "dragged out";
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 120);
   EXPECT_DOUBLE_EQ(form->Label1.Top(), 75);
   Pointer(CenterOf(surface));
-  EXPECT_EQ(Look(surface), kDown) << "dragged back in with the button held";
+  EXPECT_TRUE(Shows(kDown)) << "dragged back in with the button held";
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 135);
   Pointer(Outside());
-  Press(MOUSEEVENTF_LEFTUP);  // released outside: no click
-  EXPECT_EQ(form->Picture1.Point(0, 0), S);
+  EXPECT_TRUE(Shows(kNormal));
+  Press(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(NoAboutWindow()) << "released outside: no click";
+  EXPECT_EQ(LookOf(surface), kNormal);
 }
 
 TEST_F(FlatButton, OtherButtonsNeverPressOrClick) {
@@ -87,44 +111,39 @@ TEST_F(FlatButton, OtherButtonsNeverPressOrClick) {
     Pointer(Outside());
     Press(down);
     Pointer(OverLabel());
-    EXPECT_EQ(Look(surface), kUp) << "a move with another button held raises, never sinks";
+    EXPECT_TRUE(Shows(kUp)) << "a move with another button held raises, never sinks";
     EXPECT_DOUBLE_EQ(form->Label1.Left(), 120);
     Press(down == MOUSEEVENTF_RIGHTDOWN ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_MIDDLEUP);
-    EXPECT_EQ(GetWindow(form->Handle(), GW_ENABLEDPOPUP), nullptr);
-    EXPECT_TRUE(IsWindowEnabled(form->Handle())) << "no about window";
+    EXPECT_TRUE(NoAboutWindow());
   }
   // Left and right together: state 3.
   Pointer(CenterOf(surface));
   Press(MOUSEEVENTF_RIGHTDOWN);
   Press(MOUSEEVENTF_LEFTDOWN);
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 120) << "the left press with the right one held is not 'left only'";
-  EXPECT_EQ(Look(surface), kUp);
+  EXPECT_EQ(LookOf(surface), kUp);
   Press(MOUSEEVENTF_LEFTUP);  // let go while the right one is still held: state 3, no click
   Press(MOUSEEVENTF_RIGHTUP);
-  EXPECT_TRUE(IsWindowEnabled(form->Handle())) << "no about window";
+  EXPECT_TRUE(NoAboutWindow());
 }
 
 TEST_F(FlatButton, AClickOnTheCaptionOpensTheAboutWindowModally) {
   bool mainDisabled = false, seen = false;
+  const DWORD thread = GetCurrentThreadId();
   WindowWatcher about("GlyphboxForm", "", [&](HWND box) {
     seen = true;
     mainDisabled = !IsWindowEnabled(form->Handle());
-    // Click its OK button as a user would.
-    HWND ok = nullptr;
-    EnumChildWindows(box, [](HWND h, LPARAM p) -> BOOL {
-      RECT r;
-      GetClientRect(h, &r);
-      if (r.right == 57 && r.bottom == 25) *reinterpret_cast<HWND*>(p) = h;
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&ok));
+    // Click its OK button as a user would, once the button has seen the pointer arrive.
+    const HWND ok = SurfaceOfSize(box, 855, 375);
     if (!ok) return;
-    Sleep(300);  // the watcher plays the user: a moment to look at the window
-    const POINT c = CenterOf(ok);
-    MoveTo(c.x, c.y);
-    Sleep(100);
-    Buttons(MOUSEEVENTF_LEFTDOWN);
-    Sleep(50);
-    Buttons(MOUSEEVENTF_LEFTUP);
+    input::MoveMouse(CenterOf(ok), nullptr);
+    input::WaitUntil([&] {
+      GUITHREADINFO info{};
+      info.cbSize = sizeof info;
+      return GetGUIThreadInfo(thread, &info) && info.hwndCapture == ok;
+    }, nullptr, 3000);
+    input::MouseButtons(MOUSEEVENTF_LEFTDOWN);
+    input::MouseButtons(MOUSEEVENTF_LEFTUP);
   });
   Pointer(OverLabel());
   Press(MOUSEEVENTF_LEFTDOWN);
@@ -133,7 +152,7 @@ TEST_F(FlatButton, AClickOnTheCaptionOpensTheAboutWindowModally) {
   EXPECT_TRUE(seen) << "the about window opened";
   EXPECT_TRUE(mainDisabled) << "and the main window took no input meanwhile";
   EXPECT_TRUE(IsWindowEnabled(form->Handle())) << "enabled again once it closed";
-  EXPECT_EQ(form->Picture1.Point(0, 0), S);
+  EXPECT_EQ(LookOf(form->Picture1.Handle()), kNormal);
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 120) << "normal look, caption at rest";
 }
 
@@ -169,8 +188,8 @@ TEST_F(AboutWindow, ShowsTheVersionResourcesTexts) {
   EXPECT_EQ(about->Label1.Caption(), L"OK");
   RECT client;
   GetClientRect(about->Handle(), &client);
-  EXPECT_EQ(client.right, 4695 / 15);
-  EXPECT_EQ(client.bottom, 1335 / 15);
+  EXPECT_EQ(client.right, ui::XToPixels(4695));
+  EXPECT_EQ(client.bottom, ui::YToPixels(1335));
   EXPECT_NE(GetWindowLongPtrA(about->Handle(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
   EXPECT_TRUE(GetWindowLongPtrA(about->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no taskbar button";
 }
@@ -186,9 +205,9 @@ TEST_F(AboutWindow, OkClosesItBeforeTheAnimationEnds) {
     GetCursorPos(&at);
     return WindowFromPoint(at) == ok;
   }, 2000));
-  Buttons(MOUSEEVENTF_LEFTDOWN);
+  input::MouseButtons(MOUSEEVENTF_LEFTDOWN, &Pump);
   ASSERT_TRUE(Settle([&] { return about->Label1.Left() == 330; }, 2000)) << "pressed: the caption shifted";
   EXPECT_TRUE(about->Timer1.Enabled()) << "the animation is still running";
-  Buttons(MOUSEEVENTF_LEFTUP);
+  input::MouseButtons(MOUSEEVENTF_LEFTUP, &Pump);
   EXPECT_TRUE(Settle([&] { return !IsWindow(window); }, 3000));
 }

@@ -3,19 +3,20 @@
 
 #include <shlobj.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "fonts/fileexists.h"
 #include "fonts/fontreg.h"
+#include "fonts/shellfolder.h"
+#include "support/files.h"
+#include "support/registry.h"
+#include "support/text.h"
 #include "support/watcher.h"
 
 using namespace mdl_RemoveFont;
 
 namespace {
-
-constexpr char kFontsKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
 
 struct Value {
   const char* name;
@@ -31,39 +32,12 @@ const Value kValues[] = {
     {"Gbx Omega 8,10,12 (VGA res)", "GBXOMEGA.FON"},
 };
 
-std::map<std::string, std::string> Snapshot() {
-  std::map<std::string, std::string> all;
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return all;
-  for (DWORD i = 0;; ++i) {
-    char name[1024];
-    BYTE data[2048];
-    DWORD n = sizeof name, d = sizeof data;
-    if (RegEnumValueA(key, i, name, &n, nullptr, nullptr, data, &d) != ERROR_SUCCESS) break;
-    all[name] = std::string(reinterpret_cast<char*>(data), d);
-  }
-  RegCloseKey(key);
-  return all;
-}
-
-// The registry's own enumeration order of the given value names.
+// The registry's own enumeration order of the given values' data.
 std::vector<std::wstring> InEnumerationOrder(const std::vector<std::string>& names) {
   std::vector<std::wstring> order;
-  HKEY key;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_READ, &key);
-  for (DWORD i = 0;; ++i) {
-    char name[1024];
-    BYTE data[2048];
-    DWORD n = sizeof name, d = sizeof data;
-    if (RegEnumValueA(key, i, name, &n, nullptr, nullptr, data, &d) != ERROR_SUCCESS) break;
+  for (const auto& [name, data] : registry::FontValues())
     for (const auto& want : names)
-      if (want == name) {
-        wchar_t w[256] = {};
-        MultiByteToWideChar(932, 0, reinterpret_cast<char*>(data), -1, w, 256);
-        order.push_back(w);
-      }
-  }
-  RegCloseKey(key);
+      if (want == name) order.push_back(FromCp932(data));
   return order;
 }
 
@@ -78,17 +52,10 @@ std::vector<std::wstring> Files(const FontRegInfo& info) {
 class FontRegistry : public MainWindow {
  protected:
   static void SetUpTestSuite() {
-    HKEY key;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-    for (const Value& v : kValues)
-      RegSetValueExA(key, v.name, 0, REG_SZ, reinterpret_cast<const BYTE*>(v.data), static_cast<DWORD>(strlen(v.data) + 1));
-    RegCloseKey(key);
+    for (const Value& v : kValues) registry::SetFontValue(v.name, v.data);
   }
   static void TearDownTestSuite() {
-    HKEY key;
-    RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_SET_VALUE, &key);
-    for (const Value& v : kValues) RegDeleteValueA(key, v.name);
-    RegCloseKey(key);
+    for (const Value& v : kValues) registry::DeleteFontValue(v.name);
   }
 
   FontRegInfo Lookup(std::wstring& name) { return GetFontRegInfo(name, form->Handle()); }
@@ -134,13 +101,13 @@ TEST_F(FontRegistry, AFontTheRegistryCannotPlaceIsReportedToTheUser) {
 }
 
 TEST_F(FontRegistry, ScanningWritesNothingToTheRegistry) {
-  const auto before = Snapshot();
+  const auto before = registry::FontValues();
   WindowWatcher watcher("#32770", "Glyphora", [](HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); });
   for (const wchar_t* n : {L"Gbx Reg", L"Gbx Reg CE", L"Gamma", L"Gbx Omega", L"Gbx Nowhere"}) {
     std::wstring name = n;
     Lookup(name);
   }
-  EXPECT_EQ(Snapshot(), before);
+  EXPECT_EQ(registry::FontValues(), before);
 }
 
 TEST(FontRegistryWalk, EveryCallGetsClearedBuffersAndFullSizes) {
@@ -191,45 +158,39 @@ TEST(FontRegistryKey, OpensTheNtFontsKeyWithWriteRights) {
 TEST_F(MainWindow, TheFontsFolderIsTheShellsAndIsLookedUpOnce) {
   char expected[MAX_PATH] = {};
   ASSERT_EQ(SHGetFolderPathA(nullptr, CSIDL_FONTS, nullptr, 0, expected), S_OK);
-  const int before = FontsFolderLookups();
-  const std::wstring first = GetFontsFolder(form->Handle());
-  const int afterFirst = FontsFolderLookups();
-  const std::wstring second = GetFontsFolder(form->Handle());
-  wchar_t wide[MAX_PATH] = {};
-  MultiByteToWideChar(CP_ACP, 0, expected, -1, wide, MAX_PATH);
-  EXPECT_EQ(first, std::wstring(wide) + L"\\");
-  EXPECT_EQ(second, first);
-  EXPECT_LE(afterFirst - before, 1) << "looked up on first use only";
-  EXPECT_EQ(FontsFolderLookups(), afterFirst) << "the second call asks the shell no more";
+  EXPECT_EQ(GetFontsFolder(form->Handle()), FromCp932(expected) + L"\\");
+
+  int lookups = 0;
+  mdl_SpecialFolder::FolderCache folder(CSIDL_FONTS, [&](HWND owner, int csidl) {
+    ++lookups;
+    return mdl_SpecialFolder::GetSpecialFolder(owner, csidl);
+  });
+  const std::wstring first = folder.Get(form->Handle());
+  EXPECT_EQ(folder.Get(form->Handle()), first);
+  EXPECT_EQ(first, FromCp932(expected) + L"\\");
+  EXPECT_EQ(lookups, 1) << "the second call asks the shell no more";
 }
 
-TEST(FileExists, OnlyAFileThatCanBeOpenedForReadingExists) {
-  char dir[MAX_PATH];
-  GetTempPathA(MAX_PATH, dir);
-  const std::string present = std::string(dir) + "gbx-present.txt";
-  const std::string locked = std::string(dir) + "gbx-locked.txt";
-  for (const auto& p : {present, locked}) {
-    HANDLE h = CreateFileA(p.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    CloseHandle(h);
-  }
+TEST(FileExists, AFileExistsWhetherOrNotItCanBeOpened) {
+  const std::string present = WriteBytes(TempPath("gbx-present.txt"), "x");
+  const std::string locked = WriteBytes(TempPath("gbx-locked.txt"), "x");
   HANDLE holder = CreateFileA(locked.c_str(), GENERIC_READ, 0 /* no sharing */, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  const auto wide = [](const std::string& s) { return std::wstring(s.begin(), s.end()); };
   struct Row {
     const char* what;
     std::wstring path;
     bool exists;
   };
   const Row rows[] = {
-      {"a present file", wide(present), true},
-      {"a missing file", wide(std::string(dir) + "gbx-missing.txt"), false},
-      {"a folder", wide(dir), false},
+      {"a present file", FromCp932(present), true},
+      {"a file held open without any sharing", FromCp932(locked), true},
+      {"a missing file", FromCp932(TempPath("gbx-missing.txt")), false},
+      {"a folder", FromCp932(TempPath("")), false},
       {"an empty path", L"", false},
-      {"a file held open without read sharing", wide(locked), false},
       {"a malformed path", L"C:\\bad|name?.txt", false},
   };
   for (const Row& r : rows) EXPECT_EQ(Cmmdl_FileExists::FileExists(r.path), r.exists) << r.what;
-  EXPECT_EQ(GetFileAttributesA((std::string(dir) + "gbx-missing.txt").c_str()), INVALID_FILE_ATTRIBUTES)
+  EXPECT_EQ(GetFileAttributesA(TempPath("gbx-missing.txt").c_str()), INVALID_FILE_ATTRIBUTES)
       << "the test never creates a file";
   CloseHandle(holder);
   DeleteFileA(present.c_str());

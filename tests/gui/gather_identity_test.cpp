@@ -7,6 +7,7 @@
 
 #include "harness.h"
 #include "paths.h"
+#include "support/text.h"
 
 namespace {
 
@@ -20,14 +21,6 @@ std::vector<std::string> ManyFontFiles() {
   while (FindNextFileA(find, &found));
   FindClose(find);
   return files;
-}
-
-std::wstring FromAcp(const std::string& bytes) {
-  std::wstring text(bytes.size(), L'\0');
-  const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                                    static_cast<int>(text.size()));
-  text.resize(n > 0 ? n : 0);
-  return text;
 }
 
 bool SameApartFromCase(const std::wstring& a, const std::wstring& b) {
@@ -75,7 +68,7 @@ Listed PlainGather(HWND owner, const std::wstring& searchText) {
   auto text = [&](int i) {
     std::string bytes(SendMessageA(list, LB_GETTEXTLEN, i, 0) + 1, '\0');
     bytes.resize(SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(bytes.data())));
-    return FromAcp(bytes);
+    return FromCp932(bytes);
   };
   int i = 0, lastVertical = 0;
   while (i != count()) {
@@ -112,18 +105,12 @@ class GatherLikeThePlainAlgorithm : public MainWindow {
     return files;
   }
 
-  Listed Shown() const {
-    Listed shown;
-    for (int i = 0; i < form->List1.Count(); ++i) shown.names.push_back(form->List1.Item(i));
-    shown.top = form->List1.TopIndex();
-    return shown;
-  }
+  Listed Shown() const { return {Items(form->List1), form->List1.TopIndex()}; }
 };
 
 TEST_F(GatherLikeThePlainAlgorithm, GatheringEveryFont) {
   ASSERT_GE(added().size(), 300u) << "the generated fonts are installed";
-  SendMessageA(form->Command1.Handle(), BM_CLICK, 0, 0);
-  Pump();
+  Gather(*form);
   const Listed shown = Shown();
   const Listed plain = PlainGather(form->Handle(), L"");
 

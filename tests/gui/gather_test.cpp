@@ -12,12 +12,6 @@
 
 namespace {
 
-std::vector<std::wstring> Items(const ui::ListBox& list) {
-  std::vector<std::wstring> items;
-  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
-  return items;
-}
-
 size_t LeadingVerticalNames(const std::vector<std::wstring>& items) {
   size_t n = 0;
   while (n < items.size() && !items[n].empty() && items[n][0] == L'@') ++n;
@@ -26,24 +20,10 @@ size_t LeadingVerticalNames(const std::vector<std::wstring>& items) {
 
 }  // namespace
 
-class Gather : public MainWindowWithFonts {
- protected:
+using Gathering = MainWindowWithFonts;
 
-  void ClickGather() {
-    SendMessageA(form->Command1.Handle(), BM_CLICK, 0, 0);
-    Pump();
-  }
-
-  std::vector<std::wstring> Search(const wchar_t* text) {
-    form->Combo1.SetText(text);
-    form->EnumFont0(1);
-    return Items(form->List1);
-  }
-
-};
-
-TEST_F(Gather, ListsEveryInstalledFaceOnceInSortedOrder) {
-  ClickGather();
+TEST_F(Gathering, ListsEveryInstalledFaceOnceInSortedOrder) {
+  Gather(*form);
   const std::vector<std::wstring> items = Items(form->List1);
   const std::vector<std::wstring> faces = oracle::DistinctFaces();
   EXPECT_EQ(items.size(), faces.size());
@@ -60,8 +40,8 @@ TEST_F(Gather, ListsEveryInstalledFaceOnceInSortedOrder) {
   EXPECT_EQ(form->strPattern, L"*");
 }
 
-TEST_F(Gather, NamesDifferingOnlyInCaseGiveOneEntry) {
-  ClickGather();
+TEST_F(Gathering, NamesDifferingOnlyInCaseGiveOneEntry) {
+  Gather(*form);
   const auto items = Items(form->List1);
   const auto alphas = std::count_if(items.begin(), items.end(),
                                     [](const auto& i) { return oracle::SameIgnoringCase(i, L"Gbx Alpha"); });
@@ -70,8 +50,8 @@ TEST_F(Gather, NamesDifferingOnlyInCaseGiveOneEntry) {
     EXPECT_EQ(std::count(items.begin(), items.end(), family), 1) << testing::PrintToString(std::wstring(family));
 }
 
-TEST_F(Gather, VerticalNamesArePresentButScrolledOutOfSight) {
-  ClickGather();
+TEST_F(Gathering, VerticalNamesArePresentButScrolledOutOfSight) {
+  Gather(*form);
   const auto items = Items(form->List1);
   const size_t vertical = LeadingVerticalNames(items);
   ASSERT_GE(vertical, 2u) << "the Japanese fonts give vertical faces";
@@ -83,16 +63,16 @@ TEST_F(Gather, VerticalNamesArePresentButScrolledOutOfSight) {
   for (size_t i = vertical; i < items.size(); ++i) EXPECT_NE(items[i][0], L'@');
 }
 
-TEST_F(Gather, ASecondClickGivesTheSameList) {
-  ClickGather();
+TEST_F(Gathering, ASecondClickGivesTheSameList) {
+  Gather(*form);
   const auto first = Items(form->List1);
   const int top = form->List1.TopIndex();
-  ClickGather();
+  Gather(*form);
   EXPECT_EQ(Items(form->List1), first);
   EXPECT_EQ(form->List1.TopIndex(), top);
 }
 
-TEST_F(Gather, TheListIsHiddenAndTheButtonDisabledWhileItFills) {
+TEST_F(Gathering, TheListIsHiddenAndTheButtonDisabledWhileItFills) {
   struct Seen {
     int adds = 0;
     bool everVisible = false, buttonEverEnabled = false;
@@ -109,7 +89,7 @@ TEST_F(Gather, TheListIsHiddenAndTheButtonDisabledWhileItFills) {
     return DefSubclassProc(h, msg, wp, lp);
   };
   SetWindowSubclass(form->List1.Handle(), watch, 77, reinterpret_cast<DWORD_PTR>(&seen));
-  ClickGather();
+  Gather(*form);
   RemoveWindowSubclass(form->List1.Handle(), watch, 77);
   EXPECT_EQ(seen.adds, static_cast<int>(oracle::ReportedFaces().size())) << "one entry per reported font";
   EXPECT_FALSE(seen.everVisible);
@@ -118,8 +98,8 @@ TEST_F(Gather, TheListIsHiddenAndTheButtonDisabledWhileItFills) {
   EXPECT_TRUE(form->Command1.Enabled());
 }
 
-TEST_F(Gather, TheProgressBarEndsOneStepShortOfTheStrip) {
-  ClickGather();
+TEST_F(Gathering, TheProgressBarEndsOneStepShortOfTheStrip) {
+  Gather(*form);
   const double n = static_cast<double>(oracle::ReportedFaces().size());
   const double strip = form->Picture2.ScaleWidth();
   EXPECT_DOUBLE_EQ(form->pBar.Left(), 0);
@@ -130,7 +110,7 @@ TEST_F(Gather, TheProgressBarEndsOneStepShortOfTheStrip) {
 
 // Nothing pumps messages while the fonts are added: what shows of the bar then is what it
 // painted the moment it moved.
-TEST_F(Gather, TheProgressBarShowsItsGrowthWhileTheListFills) {
+TEST_F(Gathering, TheProgressBarShowsItsGrowthWhileTheListFills) {
   struct Seen {
     int adds = 0, half = 0;
     HWND bar;
@@ -153,21 +133,21 @@ TEST_F(Gather, TheProgressBarShowsItsGrowthWhileTheListFills) {
   };
   Pump();
   SetWindowSubclass(form->List1.Handle(), watch, 77, reinterpret_cast<DWORD_PTR>(&seen));
-  ClickGather();
+  Gather(*form);
   RemoveWindowSubclass(form->List1.Handle(), watch, 77);
   ASSERT_GT(seen.width, 1) << "the bar has grown by half the fonts";
   EXPECT_EQ(seen.atItsEnd, RGB(0, 0, 128));
 }
 
-TEST_F(Gather, PlainSearchTextIsFoundAnywhereInAnyCase) {
-  EXPECT_EQ(Search(L"GBX BETA"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
+TEST_F(Gathering, PlainSearchTextIsFoundAnywhereInAnyCase) {
+  EXPECT_EQ(Search(*form, L"GBX BETA"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
   EXPECT_EQ(form->strPattern, L"*GBX BETA*");
-  const auto alpha = Search(L"alpha");
+  const auto alpha = Search(*form, L"alpha");
   ASSERT_EQ(alpha.size(), 1u);
   EXPECT_TRUE(oracle::SameIgnoringCase(alpha[0], L"Gbx Alpha"));
 }
 
-TEST_F(Gather, PatternSearchesMatchWholeNames) {
+TEST_F(Gathering, PatternSearchesMatchWholeNames) {
   struct Row {
     const wchar_t* text;
     std::vector<std::wstring> expected;
@@ -181,13 +161,13 @@ TEST_F(Gather, PatternSearchesMatchWholeNames) {
       {L"mma]", {L"Gbx Gamma]"}},     // letters then a closing bracket: found literally
   };
   for (const Row& r : rows) {
-    EXPECT_EQ(Search(r.text), r.expected) << testing::PrintToString(std::wstring(r.text));
+    EXPECT_EQ(Search(*form, r.text), r.expected) << testing::PrintToString(std::wstring(r.text));
     EXPECT_TRUE(form->List1.Visible());
   }
 }
 
-TEST_F(Gather, RefillAfterRemovalKeepsFilterSelectionAndScroll) {
-  ClickGather();
+TEST_F(Gathering, RefillAfterRemovalKeepsFilterSelectionAndScroll) {
+  Gather(*form);
   ASSERT_GT(form->List1.Count(), 12);
   form->List1.SetListIndex(9);
   form->List1.SetTopIndex(3);
@@ -199,8 +179,8 @@ TEST_F(Gather, RefillAfterRemovalKeepsFilterSelectionAndScroll) {
   EXPECT_EQ(form->Text2.FontName(), selected) << "selecting again previews the font";
 }
 
-TEST_F(Gather, RefillLeavesOutASelectionBeyondTheShortenedList) {
-  ASSERT_EQ(Search(L"gbx beta"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
+TEST_F(Gathering, RefillLeavesOutASelectionBeyondTheShortenedList) {
+  ASSERT_EQ(Search(*form, L"gbx beta"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
   form->List1.SetListIndex(2);
   fonts->Remove("gbx-beta2.ttf");
   form->EnumFont0(2);
@@ -210,7 +190,7 @@ TEST_F(Gather, RefillLeavesOutASelectionBeyondTheShortenedList) {
   EXPECT_EQ(form->List1.ListIndex(), -1);
 }
 
-TEST_F(Gather, RefillWithoutAnEarlierFilterUsesEverything) {
+TEST_F(Gathering, RefillWithoutAnEarlierFilterUsesEverything) {
   form->EnumFont0(2);
   EXPECT_EQ(form->strPattern, L"*");
   EXPECT_EQ(form->List1.Count(), static_cast<int>(oracle::DistinctFaces().size()));

@@ -2,28 +2,12 @@
 // The real main window in this process, loaded fresh for each test.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 
 #include "mainwnd/form1.h"
 #include "support/fontinstall.h"
 #include "support/input.h"
-
-inline void Pump() { ui::Form::DoEvents(); }
-
-inline bool Settle(const std::function<bool()>& cond, int timeoutMs = 5000) {
-  return input::WaitUntil(cond, &Pump, timeoutMs);
-}
-
-// The top index a list box really takes when asked for `top`: it never scrolls past the
-// page that shows its last entry.
-inline int ReachableTopIndex(const ui::ListBox& list, int top) {
-  RECT client;
-  ::GetClientRect(list.Handle(), &client);
-  const int rowHeight = static_cast<int>(::SendMessageA(list.Handle(), LB_GETITEMHEIGHT, 0, 0));
-  const int rows = rowHeight > 0 ? client.bottom / rowHeight : 1;
-  return std::max(0, std::min(top, list.Count() - rows));
-}
+#include "support/mainwindow.h"
 
 class MainWindow : public testing::Test {
  protected:
@@ -37,13 +21,21 @@ class MainWindow : public testing::Test {
     Pump();
   }
 
-  HWND Focused() const { return ::GetFocus(); }
-
   std::unique_ptr<Form1> form;
 };
 
-// The same, with the tests' own fonts installed for the whole suite.
-class MainWindowWithFonts : public MainWindow {
+// The same, at the front: it takes the keyboard and the mouse.
+class ForegroundWindow : public MainWindow {
+ protected:
+  void SetUp() override {
+    MainWindow::SetUp();
+    ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump)) << "the test window must get the keyboard";
+  }
+};
+
+// The tests' own fonts, installed for the whole suite.
+template <class Base>
+class WithFonts : public Base {
  protected:
   static void SetUpTestSuite() { fonts = new TestFonts(); }
   static void TearDownTestSuite() {
@@ -52,3 +44,4 @@ class MainWindowWithFonts : public MainWindow {
   }
   static inline TestFonts* fonts = nullptr;
 };
+using MainWindowWithFonts = WithFonts<MainWindow>;

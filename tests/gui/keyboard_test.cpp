@@ -1,23 +1,18 @@
 // Moving around the main window with Tab and the access keys.
 #include "harness.h"
 
-class Keyboard : public MainWindow {
+class Keyboard : public ForegroundWindow {
  protected:
-  void SetUp() override {
-    MainWindow::SetUp();
-    ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump)) << "the test window must get the keyboard";
-  }
-
   // Presses the key and waits for the focus to land in `want` (or a child of it).
   bool KeyMovesFocusTo(WORD vk, bool shift, bool alt, HWND want) {
     input::PressKey(vk, shift, alt);
-    return Settle([&] { return Focused() == want || IsChild(want, Focused()); }, 3000);
+    return Settle([&] { return GetFocus() == want || IsChild(want, GetFocus()); }, 3000);
   }
 };
 
 TEST_F(Keyboard, TabWalksTheControlsInTheirTabOrder) {
   form->Command1.Focus();
-  ASSERT_EQ(Focused(), form->Command1.Handle());
+  ASSERT_EQ(GetFocus(), form->Command1.Handle());
   struct Step {
     const char* name;
     ui::Control* control;
@@ -66,4 +61,15 @@ TEST_F(Keyboard, HiddenOrDisabledControlsAreSkipped) {
   EXPECT_TRUE(KeyMovesFocusTo(VK_TAB, false, false, form->Text2.Handle()));
   form->Check1.SetEnabled(false);
   EXPECT_TRUE(KeyMovesFocusTo(VK_TAB, false, false, form->Check2.Handle()));
+}
+
+TEST_F(Keyboard, ACharacterAHandlerReplacesIsTypedInItsNewForm) {
+  // After the size box's own handler: every "5" typed becomes "7".
+  form->Text1.On(ui::Event::KeyPress, [](ui::EventArgs& a) {
+    if (a.key == '5') a.key = '7';
+  });
+  form->Text1.Focus();
+  input::PressKeyAndWait('5', &Pump);
+  input::PressKeyAndWait('1', &Pump);
+  EXPECT_EQ(form->Text1.Text(), L"71");
 }

@@ -5,58 +5,17 @@
 #include <string>
 #include <vector>
 
-#include "support/fontinstall.h"
+#include "support/files.h"
 
-namespace {
-
-LOGFONTA PreviewFont(const Form1& form) {
-  LOGFONTA lf{};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(form.Text2.Handle(), WM_GETFONT, 0, 0)), sizeof lf, &lf);
-  return lf;
-}
-
-// The character height, in pixels, a size in points gives on this screen (at least one).
-LONG PixelsFor(double points) {
-  HDC screen = GetDC(nullptr);
-  const double exact = points * GetDeviceCaps(screen, LOGPIXELSY) / 72.0;
-  ReleaseDC(nullptr, screen);
-  const LONG px = static_cast<LONG>(exact + 0.5);
-  return px < 1 ? 1 : px;
-}
-
-std::wstring FaceOf(const LOGFONTA& lf) {
-  wchar_t face[LF_FACESIZE] = {};
-  MultiByteToWideChar(932, 0, lf.lfFaceName, -1, face, LF_FACESIZE);
-  return face;
-}
-
-}  // namespace
-
-class Preview : public MainWindowWithFonts {
+class Preview : public WithFonts<ForegroundWindow> {
  protected:
-  void SetUp() override {
-    MainWindowWithFonts::SetUp();
-    ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
-  }
-
-  void Press(WORD vk, bool ctrl = false) {
-    input::PressKey(vk, false, false, ctrl);
-    // The input has been handled once the key is up again for this thread.
-    Settle([&] { return GetKeyState(vk) >= 0 && (!ctrl || GetKeyState(VK_CONTROL) >= 0); }, 2000);
-    Pump();
-  }
+  void Press(WORD vk, bool ctrl = false) { input::PressKeyAndWait(vk, &Pump, false, false, ctrl); }
 
   void EnterSize(const wchar_t* text) {
     form->Text1.SetText(text);  // as if pasted through the box's own menu
     form->Text1.Focus();
     Press(VK_RETURN);
   }
-
-  void Gather() {
-    SendMessageA(form->Command1.Handle(), BM_CLICK, 0, 0);
-    Pump();
-  }
-
 };
 
 TEST_F(Preview, EnterInTheSizeBoxAppliesTheSizeAndRewritesTheBox) {
@@ -91,20 +50,14 @@ TEST_F(Preview, TheSizeBoxTakesOnlyDigitsAndAPointFromTheKeyboard) {
   EXPECT_EQ(form->Text1.Text(), L"12.34") << "a sixth character is refused";
 
   form->Text1.SetText(L"");
-  ASSERT_TRUE(OpenClipboard(form->Handle()));
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, 3);
-  memcpy(GlobalLock(mem), "77", 3);
-  GlobalUnlock(mem);
-  SetClipboardData(CF_TEXT, mem);
-  CloseClipboard();
+  PutOnClipboard(form->Handle(), "77");
   Press('V', true);
   EXPECT_EQ(form->Text1.Text(), L"") << "Ctrl+V pastes nothing";
   EXPECT_EQ(PreviewFont(*form).lfHeight, -PixelsFor(9)) << "typing alone applies nothing";
 }
 
 TEST_F(Preview, ChoosingAFontAppliesFaceStylesAndSize) {
-  Gather();
+  Gather(*form);
   form->Check1.SetChecked(true);
   form->Check4.SetChecked(true);
   form->Text1.SetText(L"20");
@@ -160,7 +113,7 @@ TEST_F(Preview, ASwitchChangesOnlyItsOwnAttribute) {
 }
 
 TEST_F(Preview, ASizeTypedWithoutEnterComesWithTheNextFontChosen) {
-  Gather();
+  Gather(*form);
   form->Text1.Focus();
   Press('2');
   Press('0');
@@ -186,7 +139,7 @@ TEST_F(Preview, AFaceNoFontHasStillLeavesAWorkingPreview) {
 }
 
 TEST_F(Preview, ArrowKeysThroughTheListPreviewEveryEntryPassed) {
-  Gather();
+  Gather(*form);
   form->List1.Focus();
   Press(VK_HOME);
   for (int step = 0; step < 8; ++step) {
@@ -198,7 +151,7 @@ TEST_F(Preview, ArrowKeysThroughTheListPreviewEveryEntryPassed) {
 }
 
 TEST_F(Preview, ChoosingHundredsOfFontsLeavesOnlyTheCurrentFontAlive) {
-  Gather();
+  Gather(*form);
   std::set<HFONT> seen;
   const int count = form->List1.Count();
   for (int i = 0; i < 300; ++i) {

@@ -2,11 +2,12 @@
 // deleted for good, no hang.
 #include <thread>
 
+#include "fonts/removefont.h"
 #include "removal_fixture.h"
 
 TEST_F(Removal, NothingIsChangedWhenAPathCannotBeUsed) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}, {"Gbx Quad (TrueType)", "gbx-quad.ttf"}});
-  SearchFor(L"Gbx [QS]*");
+  Search(*form, L"Gbx [QS]*");
   struct Row {
     const char* what;
     const char* value;
@@ -19,11 +20,11 @@ TEST_F(Removal, NothingIsChangedWhenAPathCannotBeUsed) {
       {"no file name at all: the fonts folder itself", "Gbx Solo Normal", ""},
   };
   for (const Row& r : rows) {
-    SetRegistryValue(r.value, r.data);
+    registry::SetFontValue(r.value, r.data);
     Select(L"Gbx Solo");
     const World before = Snapshot();
     const auto said = Remove(IDYES);
-    DeleteRegistryValue(r.value);
+    registry::DeleteFontValue(r.value);
     ASSERT_EQ(said.size(), 2u) << r.what;
     EXPECT_EQ(said[1].text, L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。") << r.what;
     EXPECT_TRUE(said[1].errorIcon) << r.what;
@@ -35,12 +36,16 @@ TEST_F(Removal, NothingIsChangedWhenAPathCannotBeUsed) {
 
 TEST_F(Removal, NothingIsChangedWhenTheFontsFolderIsUnknown) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather();
+  Gather(*form);
   Select(L"Gbx Solo");
   const World before = Snapshot();
-  mdl_RemoveFont::OverrideFontsFolderForTest(L"\\");
-  const auto said = Remove(IDYES);
-  mdl_RemoveFont::OverrideFontsFolderForTest(L"");
+  long index = form->List1.ListIndex();
+  const auto said = Answering(IDYES, [&] {
+    // What the removal is given when the shell knows no fonts folder.
+    mdl_RemoveFont::RemoveFont(
+        form->Handle(), L"\\", index, [&](int i) { return form->List1.Item(i); },
+        [&](const std::wstring& face) { form->ChangeFont(face); });
+  });
   ASSERT_EQ(said.size(), 2u);
   EXPECT_EQ(said[1].text, L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。");
   EXPECT_EQ(Snapshot(), before);
@@ -48,18 +53,18 @@ TEST_F(Removal, NothingIsChangedWhenTheFontsFolderIsUnknown) {
 
 TEST_F(Removal, FullPathDataIsUsedAsThePath) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  SetRegistryValue("Gbx Solo (TrueType)", FontsFolderA() + "gbx-solo.ttf");
-  Gather();
+  registry::SetFontValue("Gbx Solo (TrueType)", FontsFolder() + "gbx-solo.ttf");
+  Gather(*form);
   Select(L"Gbx Solo");
   const auto said = Remove(IDYES);
   ASSERT_EQ(said.size(), 1u) << "no failure message";
   EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf"));
-  EXPECT_EQ(RegistryValue("Gbx Solo (TrueType)"), "<none>");
+  EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>");
 }
 
 TEST_F(Removal, ARecycleBinThatCannotTakeTheFileNeverDeletesIt) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather();
+  Gather(*form);
   Select(L"Gbx Solo");
   // A plain file where the bin's folder should be: nothing can be moved into it.
   const std::string trash = TrashFolder(), aside = trash + ".aside";
@@ -70,7 +75,7 @@ TEST_F(Removal, ARecycleBinThatCannotTakeTheFileNeverDeletesIt) {
   DeleteFileA(trash.c_str());
   MoveFileA(aside.c_str(), trash.c_str());
   EXPECT_EQ(InFontsFolder("gbx-solo.ttf"), Original("gbx-solo.ttf")) << "the file is where it was";
-  EXPECT_EQ(RegistryValue("Gbx Solo (TrueType)"), "gbx-solo.ttf") << "and registered again";
+  EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "gbx-solo.ttf") << "and registered again";
   ASSERT_EQ(said.size(), 2u);
   EXPECT_EQ(said[1].text, L"gbx-solo.ttf を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
   // Had the shell asked whether to delete for good instead, the watcher said No.
@@ -78,7 +83,7 @@ TEST_F(Removal, ARecycleBinThatCannotTakeTheFileNeverDeletesIt) {
 
 TEST_F(Removal, AWindowThatDoesNotAnswerCannotHangTheRemoval) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather();
+  Gather(*form);
   Select(L"Gbx Solo");
   // A top-level window whose thread stops answering messages.
   HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr), release = CreateEventA(nullptr, TRUE, FALSE, nullptr);

@@ -3,7 +3,7 @@
 
 TEST_F(Removal, AOneFileFontGoesToTheRecycleBinAndTheEntryAboveIsSelected) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather();
+  Gather(*form);
   Select(L"Gbx Solo");
   const int index = form->List1.ListIndex();
   const std::wstring above = form->List1.Item(index - 1);
@@ -12,11 +12,11 @@ TEST_F(Removal, AOneFileFontGoesToTheRecycleBinAndTheEntryAboveIsSelected) {
   ASSERT_EQ(said.size(), 1u);
   EXPECT_EQ(said[0].text, L"Gbx Solo (TrueType)\r\nこれらのフォントを削除しますか？\r\n\r\n※削除したファイルはごみ箱に移動します。");
   EXPECT_TRUE(said[0].questionIcon);
-  EXPECT_EQ(RegistryValue("Gbx Solo (TrueType)"), "<none>");
+  EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>");
   EXPECT_EQ(InFontsFolder("gbx-solo.ttf"), "<missing>");
   EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf")) << "the file is in the recycle bin, whole";
-  EXPECT_EQ(IndexOf(L"Gbx Solo"), -1) << "the list was gathered again";
-  EXPECT_EQ(SelectedText(), above);
+  EXPECT_EQ(IndexOf(form->List1, L"Gbx Solo"), -1) << "the list was gathered again";
+  EXPECT_EQ(SelectedText(form->List1), above);
   EXPECT_EQ(form->Text2.FontName(), above);
   // The scroll position survives, as far as the shorter list lets a list box scroll.
   EXPECT_EQ(form->List1.TopIndex(), ReachableTopIndex(form->List1, top));
@@ -28,7 +28,7 @@ TEST_F(Removal, AFamilyOfFourStylesGoesInOneOperation) {
            {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"},
            {"Gbx Quad Italic (TrueType)", "gbx-quadi.ttf"},
            {"Gbx Quad Bold Italic (TrueType)", "gbx-quadz.ttf"}});
-  SearchFor(L"gbx");
+  Search(*form, L"gbx");
   Select(L"Gbx Quad");
   const auto said = Remove(IDYES);
   ASSERT_EQ(said.size(), 1u);
@@ -39,19 +39,19 @@ TEST_F(Removal, AFamilyOfFourStylesGoesInOneOperation) {
     EXPECT_EQ(InFontsFolder(file), "<missing>") << file;
     EXPECT_EQ(InTrash(file), Original(file)) << file;
   }
-  EXPECT_EQ(RegistryValue("Gbx Quad Bold Italic (TrueType)"), "<none>");
+  EXPECT_EQ(FontValue("Gbx Quad Bold Italic (TrueType)"), "<none>");
   EXPECT_EQ(form->strPattern, L"*gbx*") << "the filter is kept";
 }
 
 TEST_F(Removal, ACollectionAndABitmapFontAreOneValueEach) {
   Install({{"Gbx CollA & Gbx CollB (TrueType)", "gbx-coll.ttc"}, {"Gbx Omega 8,10,12 (VGA res)", "gbx-omega.fon"}});
-  SearchFor(L"gbx coll");
+  Search(*form, L"gbx coll");
   Select(L"Gbx CollB");
   auto said = Remove(IDYES);
   ASSERT_EQ(said.size(), 1u);
   EXPECT_EQ(said[0].text.substr(0, said[0].text.find(L"\r\n")), L"Gbx CollA & Gbx CollB (TrueType)");
   EXPECT_EQ(InTrash("gbx-coll.ttc"), Original("gbx-coll.ttc"));
-  EXPECT_EQ(RegistryValue("Gbx CollA & Gbx CollB (TrueType)"), "<none>");
+  EXPECT_EQ(FontValue("Gbx CollA & Gbx CollB (TrueType)"), "<none>");
 
   form->List1.AddItem(L"Gbx Omega");  // not a loadable font: the registry still places it
   Select(L"Gbx Omega");
@@ -63,7 +63,7 @@ TEST_F(Removal, ACollectionAndABitmapFontAreOneValueEach) {
 
 TEST_F(Removal, NoChangesNothing) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather();
+  Gather(*form);
   Select(L"Gbx Solo");
   const World before = Snapshot();
   const int count = form->List1.Count();
@@ -71,14 +71,14 @@ TEST_F(Removal, NoChangesNothing) {
   EXPECT_EQ(said.size(), 1u);
   EXPECT_EQ(Snapshot(), before);
   EXPECT_EQ(form->List1.Count(), count);
-  EXPECT_EQ(SelectedText(), L"Gbx Solo");
+  EXPECT_EQ(SelectedText(form->List1), L"Gbx Solo");
   EXPECT_EQ(form->Text2.FontName(), L"Gbx Solo");
   EXPECT_EQ(GetFocus(), form->List1.Handle());
 }
 
 TEST_F(Removal, TheFirstEntryLeavesThePreviewOnSystemAndNothingSelected) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}, {"Gbx Quad (TrueType)", "gbx-quad.ttf"}});
-  SearchFor(L"Gbx [QS]*");
+  Search(*form, L"Gbx [QS]*");
   ASSERT_EQ(form->List1.Item(0), L"Gbx Quad");
   Select(L"Gbx Quad");
   Remove(IDYES);
@@ -92,22 +92,22 @@ TEST_F(Removal, TheNeighbourWalkPassesCharsetSiblings) {
            {"Gbx Sib Baltic (TrueType)", "gbx-sibbal.ttf"},
            {"Gbx Sib CE (TrueType)", "gbx-sibce.ttf"},
            {"Gbx Quad (TrueType)", "gbx-quad.ttf"}});
-  SearchFor(L"Gbx [QS]*");
+  Search(*form, L"Gbx [QS]*");
   ASSERT_EQ(form->List1.Item(0), L"Gbx Quad");
   Select(L"Gbx Sib CE");
   const auto said = Remove(IDYES);
   ASSERT_EQ(said.size(), 1u);
   EXPECT_EQ(said[0].text.substr(0, said[0].text.find(L"\r\n")), L"Gbx Sib (TrueType)") << "the family of Gbx Sib";
-  EXPECT_EQ(SelectedText(), L"Gbx Quad") << "past Gbx Sib Baltic and Gbx Sib";
+  EXPECT_EQ(SelectedText(form->List1), L"Gbx Quad") << "past Gbx Sib Baltic and Gbx Sib";
   EXPECT_EQ(InTrash("gbx-sib.ttf"), Original("gbx-sib.ttf"));
   EXPECT_EQ(InFontsFolder("gbx-sibbal.ttf"), Original("gbx-sibbal.ttf")) << "a charset sibling's own value is not taken";
 }
 
 TEST_F(Removal, AFileHeldOpenIsRegisteredAgainAndNamed) {
   Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
-  SearchFor(L"gbx quad");
+  Search(*form, L"gbx quad");
   Select(L"Gbx Quad");
-  HANDLE held = CreateFileA((FontsFolderA() + "gbx-quadb.ttf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE held = CreateFileA((FontsFolder() + "gbx-quadb.ttf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   const auto said = Remove(IDYES);
   CloseHandle(held);
@@ -115,46 +115,46 @@ TEST_F(Removal, AFileHeldOpenIsRegisteredAgainAndNamed) {
   EXPECT_EQ(said[1].text, L"gbx-quadb.ttf を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
   EXPECT_TRUE(said[1].errorIcon);
   EXPECT_EQ(InFontsFolder("gbx-quadb.ttf"), Original("gbx-quadb.ttf")) << "the held file stays where it was";
-  EXPECT_EQ(RegistryValue("Gbx Quad Bold (TrueType)"), "gbx-quadb.ttf") << "and is registered again";
+  EXPECT_EQ(FontValue("Gbx Quad Bold (TrueType)"), "gbx-quadb.ttf") << "and is registered again";
   // The other file either went to the recycle bin or stayed and was registered again.
   if (InFontsFolder("gbx-quad.ttf") == "<missing>") {
     EXPECT_EQ(InTrash("gbx-quad.ttf"), Original("gbx-quad.ttf"));
-    EXPECT_EQ(RegistryValue("Gbx Quad (TrueType)"), "<none>");
+    EXPECT_EQ(FontValue("Gbx Quad (TrueType)"), "<none>");
   } else {
-    EXPECT_EQ(RegistryValue("Gbx Quad (TrueType)"), "gbx-quad.ttf");
+    EXPECT_EQ(FontValue("Gbx Quad (TrueType)"), "gbx-quad.ttf");
   }
-  EXPECT_EQ(SelectedText(), L"Gbx Quad");
+  EXPECT_EQ(SelectedText(form->List1), L"Gbx Quad");
   EXPECT_EQ(form->Text2.FontName(), L"Gbx Quad");
 }
 
 TEST_F(Removal, FilesAlreadyGoneGiveAMessageNamingNone) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather();
+  Gather(*form);
   Select(L"Gbx Solo");
-  RemoveFontResourceA((FontsFolderA() + "gbx-solo.ttf").c_str());
-  DeleteFileA((FontsFolderA() + "gbx-solo.ttf").c_str());
+  RemoveFontResourceA((FontsFolder() + "gbx-solo.ttf").c_str());
+  DeleteFileA((FontsFolder() + "gbx-solo.ttf").c_str());
   const auto said = Remove(IDYES);
   ASSERT_EQ(said.size(), 2u);
   EXPECT_EQ(said[1].text, L" を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
-  EXPECT_EQ(RegistryValue("Gbx Solo (TrueType)"), "<none>") << "nothing to register again";
+  EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>") << "nothing to register again";
 }
 
 TEST_F(Removal, TheDeleteKeyDoesWhatTheMenuDoes) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather();
+  Gather(*form);
   Select(L"Gbx Solo");
-  const auto said = Remove(IDYES, /*byDeleteKey=*/true);
+  const auto said = RemoveByDeleteKey(IDYES);
   ASSERT_EQ(said.size(), 1u);
   EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf"));
 }
 
 TEST_F(Removal, WithoutASelectionNeitherTheKeyNorTheMenuDoesAnything) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather();
+  Gather(*form);
   form->List1.SetListIndex(-1);
   const World before = Snapshot();
   EXPECT_TRUE(Remove(IDYES).empty());
-  EXPECT_TRUE(Remove(IDYES, /*byDeleteKey=*/true).empty());
+  EXPECT_TRUE(RemoveByDeleteKey(IDYES).empty());
   EXPECT_EQ(Snapshot(), before);
 }
 

@@ -4,51 +4,25 @@
 #include <string>
 #include <vector>
 
-#include "support/fontinstall.h"
-
-namespace {
-
-std::vector<std::wstring> Items(const ui::ListBox& list) {
-  std::vector<std::wstring> items;
-  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
-  return items;
-}
-
-std::vector<std::wstring> History(const ui::ComboBox& combo) {
-  std::vector<std::wstring> items;
-  for (int i = 0; i < combo.ListCount(); ++i) items.push_back(combo.List(i));
-  return items;
-}
-
-}  // namespace
-
-class Search : public MainWindowWithFonts {
+class SearchBox : public WithFonts<ForegroundWindow> {
  protected:
-  void SetUp() override {
-    MainWindowWithFonts::SetUp();
-    ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
-  }
-
   // Types nothing but Enter: the text is put in place as a paste would.
   std::vector<std::wstring> SearchFor(const wchar_t* text) {
     form->Combo1.SetText(text);
     form->Combo1.Focus();
-    input::PressKey(VK_RETURN);
-    Settle([] { return GetKeyState(VK_RETURN) >= 0; }, 2000);
-    Pump();
+    input::PressKeyAndWait(VK_RETURN, &Pump);
     return Items(form->List1);
   }
-
 };
 
-TEST_F(Search, PlainTextIsFoundAnywherePatternsMatchWholeNames) {
+TEST_F(SearchBox, PlainTextIsFoundAnywherePatternsMatchWholeNames) {
   EXPECT_EQ(SearchFor(L"beta"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
   EXPECT_EQ(SearchFor(L"Gbx Beta #"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 2"}));
   EXPECT_EQ(SearchFor(L"[gbx"), std::vector<std::wstring>{}) << "an opening bracket and letters find nothing";
   EXPECT_TRUE(form->List1.Visible());
 }
 
-TEST_F(Search, TheHistoryKeepsTheFirstSpellingAndDoesNotReorder) {
+TEST_F(SearchBox, TheHistoryKeepsTheFirstSpellingAndDoesNotReorder) {
   SearchFor(L"gbx beta");
   SearchFor(L"GBX BETA");
   EXPECT_EQ(History(form->Combo1), std::vector<std::wstring>{L"gbx beta"});
@@ -58,7 +32,7 @@ TEST_F(Search, TheHistoryKeepsTheFirstSpellingAndDoesNotReorder) {
   EXPECT_EQ(History(form->Combo1), (std::vector<std::wstring>{L"gamma", L"alpha", L"gbx beta"}));
 }
 
-TEST_F(Search, EnterInAnEmptyBoxChangesNothing) {
+TEST_F(SearchBox, EnterInAnEmptyBoxChangesNothing) {
   SearchFor(L"beta");
   const auto list = Items(form->List1);
   const auto history = History(form->Combo1);

@@ -9,16 +9,10 @@
 #include "catalogue/casemap.h"
 #include "catalogue/pattern.h"
 #include "mainwnd/setwindowsize.h"
+#include "support/files.h"
+#include "support/text.h"
 
 namespace {
-
-std::wstring Utf8(const char* s) {
-  const int n = MultiByteToWideChar(CP_UTF8, 0, s, -1, nullptr, 0);
-  std::wstring w(n, L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, s, -1, w.data(), n);
-  w.resize(n - 1);
-  return w;
-}
 
 // The eleven sample lines, written here independently of the program's own escapes.
 const char* const kLines[] = {
@@ -35,12 +29,6 @@ const char* const kLines[] = {
     "纊褜鍈銈蓜俉炻昱棈鋹",
 };
 
-std::string AnsiText(HWND hwnd) {
-  std::string s(GetWindowTextLengthA(hwnd) + 1, '\0');
-  s.resize(GetWindowTextA(hwnd, s.data(), static_cast<int>(s.size())));
-  return s;
-}
-
 std::wstring TipText(HWND tips, HWND window, UINT_PTR id) {
   char buffer[256] = {};
   TTTOOLINFOA ti{};
@@ -49,11 +37,7 @@ std::wstring TipText(HWND tips, HWND window, UINT_PTR id) {
   ti.uId = id;
   ti.lpszText = buffer;
   SendMessageA(tips, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&ti));
-  const int n = MultiByteToWideChar(932, 0, buffer, -1, nullptr, 0);
-  std::wstring w(n, L'\0');
-  MultiByteToWideChar(932, 0, buffer, -1, w.data(), n);
-  w.resize(n > 0 ? n - 1 : 0);
-  return w;
+  return FromCp932(buffer);
 }
 
 }  // namespace
@@ -70,41 +54,22 @@ TEST_F(MainWindow, OpensAsGlyphoraWithAnEmptyListAndSizeBox) {
   EXPECT_NE(SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0), 0);
 }
 
-TEST_F(MainWindow, ClientAreaIsTheDesignSizeAndCentredOnTheScreen) {
-  RECT client;
-  GetClientRect(form->Handle(), &client);
-  EXPECT_EQ(client.right, 8175 / 15);
-  EXPECT_EQ(client.bottom, 5775 / 15);
-  RECT window, work;
-  GetWindowRect(form->Handle(), &window);
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-  EXPECT_NEAR((window.left + window.right) / 2, (work.left + work.right) / 2, 1);
-  EXPECT_NEAR((window.top + window.bottom) / 2, (work.top + work.bottom) / 2, 1);
-}
-
 TEST_F(MainWindow, PreviewShowsTheElevenSampleLinesAtNinePoints) {
   std::wstring expected;
-  for (const char* line : kLines) expected += (expected.empty() ? L"" : L"\r\n") + Utf8(line);
+  for (const char* line : kLines) expected += (expected.empty() ? L"" : L"\r\n") + FromUtf8(line);
   EXPECT_EQ(form->Text2.Text(), expected);
 
   // Byte for byte in code page 932: the kanji rows start at their first codes.
-  const std::string bytes = AnsiText(form->Text2.Handle());
+  const std::string bytes = WindowTextBytes(form->Text2.Handle());
   EXPECT_NE(bytes.find("\x88\x9F\x88\xA0"), std::string::npos) << "亜唖 at 0x889F";
   EXPECT_NE(bytes.find("\x98\x9F\x98\xA0"), std::string::npos) << "弌丐 at 0x989F";
   EXPECT_NE(bytes.find("\xB1\xB2\xB3"), std::string::npos) << "half-width ｱｲｳ";
   EXPECT_EQ(bytes.find('?'), bytes.find("?@")) << "no character was lost in conversion";
-  std::wstring back(bytes.size(), L'\0');
-  back.resize(MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), back.data(),
-                                  static_cast<int>(back.size())));
-  EXPECT_EQ(back, expected) << "the code page 932 text reads back as the sample";
+  EXPECT_EQ(FromCp932(bytes), expected) << "the code page 932 text reads back as the sample";
   EXPECT_NE(bytes.substr(bytes.size() - 2), "\r\n");
   EXPECT_EQ(SendMessageA(form->Text2.Handle(), EM_GETLINECOUNT, 0, 0), 11);
 
-  LOGFONTA lf{};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(form->Text2.Handle(), WM_GETFONT, 0, 0)), sizeof lf, &lf);
-  HDC screen = GetDC(nullptr);
-  EXPECT_EQ(lf.lfHeight, -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72));
-  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(PreviewFont(*form).lfHeight, -PixelsFor(9));
   EXPECT_DOUBLE_EQ(form->Text2.FontSize(), 9);
 }
 
@@ -116,7 +81,17 @@ TEST_F(MainWindow, ProgressBarWaitsLeftOfTheStripUntilTheFirstGather) {
   EXPECT_EQ(form->pBar.BackColor(), RGB(0, 0, 128));
 }
 
-TEST_F(MainWindow, ControlsSitWhereTheControlTableSays) {
+TEST_F(MainWindow, TheInitialSizeGivesTheInitialGeometry) {
+  RECT client;
+  GetClientRect(form->Handle(), &client);
+  EXPECT_EQ(client.right, ui::XToPixels(8175));
+  EXPECT_EQ(client.bottom, ui::YToPixels(5775));
+  RECT window, work;
+  GetWindowRect(form->Handle(), &window);
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_NEAR((window.left + window.right) / 2, (work.left + work.right) / 2, 1) << "centred on the screen";
+  EXPECT_NEAR((window.top + window.bottom) / 2, (work.top + work.bottom) / 2, 1);
+
   struct Row {
     const char* name;
     ui::Control* control;
@@ -125,7 +100,7 @@ TEST_F(MainWindow, ControlsSitWhereTheControlTableSays) {
   const Row rows[] = {
       {"List1", &form->List1, 120, 480, 2415, -1},  // a list box may trim its height to whole rows
       {"Combo1", &form->Combo1, 120, 120, 2415, -1},
-      {"Bar", &form->Bar, 2535, 120, 45, 4560},      // the first resize sets the bar's height
+      {"Bar", &form->Bar, 2535, 120, 45, 4560},        // the first layout sets the bar's height
       {"Text2", &form->Text2, 2595, 120, 5415, 4560},  // and the preview's width
       {"Frame1", &form->Frame1, 0, 4680, 8175, 1095},
       {"Command1", &form->Command1, 120, 210, 2430, 330},
@@ -154,7 +129,7 @@ TEST_F(MainWindow, ControlsSitWhereTheControlTableSays) {
   EXPECT_EQ(GetParent(form->pBar.Handle()), form->Picture2.Handle());
 }
 
-TEST_F(MainWindow, CaptionsAndMenuItemsReadAsDesigned) {
+TEST_F(MainWindow, TheCaptionsAndMenuItems) {
   EXPECT_EQ(form->Command1.Text(), L"かき集める");
   EXPECT_EQ(form->Check1.Text(), L"&Bold");
   EXPECT_EQ(form->Check2.Text(), L"&Itaric");
@@ -178,11 +153,8 @@ TEST_F(MainWindow, CaptionsAndMenuItemsReadAsDesigned) {
     }
     char text[64] = {};
     GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-    wchar_t wide[64] = {};
-    MultiByteToWideChar(932, 0, text, -1, wide, 64);
-    EXPECT_STREQ(wide, expected[i]) << "item " << i;
+    EXPECT_EQ(FromCp932(text), expected[i]) << "item " << i;
   }
-  EXPECT_EQ(form->m_List_Copy.Count(), 3);
   EXPECT_EQ(form->m_List.Caption(), L" ");
 }
 
@@ -258,6 +230,15 @@ TEST_F(MainWindow, ClosingDestroysTheWindow) {
   const HWND hwnd = form->Handle();
   SendMessageA(hwnd, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(MainWindow, OnlyAWindowOfItsOwnClassIsTakenForAForm) {
+  EXPECT_EQ(ui::Form::FromHandle(form->Handle()), form.get());
+  // Another top-level window of the thread, whatever its user data holds.
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SetWindowLongPtrA(other, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form.get()));
+  EXPECT_EQ(ui::Form::FromHandle(other), nullptr);
+  DestroyWindow(other);
 }
 
 TEST(LocaleCase, FoldsLettersBeyondAsciiAsTheUserLocaleDoes) {

@@ -5,8 +5,8 @@
 
 namespace {
 
-// To the middle of the window, or of a part of it given in its client coordinates.
-void MoveMouseTo(HWND hwnd, const RECT* part = nullptr) {
+// The middle of the window, or of a part of it given in its client coordinates.
+POINT MiddleOf(HWND hwnd, const RECT* part = nullptr) {
   RECT r;
   if (part) {
     r = *part;
@@ -14,21 +14,25 @@ void MoveMouseTo(HWND hwnd, const RECT* part = nullptr) {
   } else {
     GetWindowRect(hwnd, &r);
   }
-  input::MoveMouse({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, &Pump);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
 }  // namespace
 
-class Tooltips : public MainWindow {
+class Tooltips : public ForegroundWindow {
  protected:
   // Hovers over the window and returns the height of the tip that shows, or 0.
   int TipHeightOver(HWND hwnd, const RECT* part = nullptr) {
     HWND tips = form->Tips().Handle();
     SendMessageA(tips, TTM_POP, 0, 0);
-    MoveMouseTo(form->Handle());  // leave the previous tool first
-    Settle([] { return false; }, 100);
-    MoveMouseTo(hwnd, part);
-    if (!Settle([&] { return IsWindowVisible(tips) != FALSE; }, 4000)) return 0;
+    // Leave the previous tool first, over the preview, which has none.
+    input::MoveMouse(MiddleOf(form->Text2.Handle()), &Pump);
+    const POINT at = MiddleOf(hwnd, part);
+    const bool shown = Settle([&] {
+      input::KeepMouseAt(at, &Pump);
+      return IsWindowVisible(tips) != FALSE;
+    }, 4000);
+    if (!shown) return 0;
     RECT r;
     GetWindowRect(tips, &r);
     return r.bottom - r.top;
@@ -36,7 +40,6 @@ class Tooltips : public MainWindow {
 };
 
 TEST_F(Tooltips, TheSearchBoxTipShowsOnTwoLines) {
-  ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
   const int oneLine = TipHeightOver(form->Command1.Handle());
   const int search = TipHeightOver(form->Combo1.EditHandle());
   ASSERT_GT(oneLine, 0) << "a tip shows over the gather button";
@@ -45,7 +48,6 @@ TEST_F(Tooltips, TheSearchBoxTipShowsOnTwoLines) {
 }
 
 TEST_F(Tooltips, TheWindowlessCaptionsHaveTheirTips) {
-  ASSERT_TRUE(input::MakeForeground(form->Handle(), &Pump));
   HWND tips = form->Tips().Handle();
   struct Row {
     const char* name;

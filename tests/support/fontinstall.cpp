@@ -5,22 +5,13 @@
 #include <algorithm>
 
 #include "paths.h"
+#include "support/files.h"
+#include "support/registry.h"
+#include "support/text.h"
 
 namespace {
 
-constexpr char kFontsKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
-
-std::string FontsFolder() {
-  char windir[MAX_PATH] = {};
-  GetWindowsDirectoryA(windir, MAX_PATH);
-  return std::string(windir) + "\\Fonts\\";
-}
-
-std::string ValueName(const wchar_t* family) {
-  char name[128] = {};
-  WideCharToMultiByte(CP_ACP, 0, family, -1, name, sizeof name - 16, nullptr, nullptr);
-  return std::string(name) + " (TrueType)";
-}
+std::string ValueName(const wchar_t* family) { return ToCp932(family) + " (TrueType)"; }
 
 const TestFontFile* Find(const char* file) {
   for (const auto& f : TestFonts::All())
@@ -32,11 +23,7 @@ void Uninstall(const TestFontFile& f) {
   const std::string path = FontsFolder() + f.file;
   while (RemoveFontResourceA(path.c_str())) {
   }
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-    RegDeleteValueA(key, ValueName(f.family).c_str());
-    RegCloseKey(key);
-  }
+  registry::DeleteFontValue(ValueName(f.family));
   DeleteFileA(path.c_str());
 }
 
@@ -61,13 +48,7 @@ void TestFonts::Install(const char* file) {
     const std::string from = std::string(GBX_FONTS_DIR) + "\\" + f.file;
     const std::string to = FontsFolder() + f.file;
     if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) return;
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFontsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) ==
-        ERROR_SUCCESS) {
-      RegSetValueExA(key, ValueName(f.family).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(f.file),
-                     static_cast<DWORD>(strlen(f.file) + 1));
-      RegCloseKey(key);
-    }
+    registry::SetFontValue(ValueName(f.family), f.file);
     if (reach_ == Reach::ThisProcess) AddFontResourceA(to.c_str());
     installed_.push_back(f.file);
   }

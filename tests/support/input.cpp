@@ -19,7 +19,49 @@ INPUT Key(WORD vk, bool up) {
 bool g_moved = false;
 LONG g_dx = 0, g_dy = 0;
 
+// What this thread has taken from its queue: key releases and mouse-button messages.
+thread_local int t_keyUps = 0, t_buttons = 0;
+thread_local POINT t_lastMove{-1, -1};
+thread_local HHOOK t_hook = nullptr;
+
+LRESULT CALLBACK CountTaken(int code, WPARAM removed, LPARAM lp) {
+  if (code == HC_ACTION && removed == PM_REMOVE) {
+    const MSG& msg = *reinterpret_cast<const MSG*>(lp);
+    if (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) ++t_keyUps;
+    if (msg.message >= WM_LBUTTONDOWN && msg.message <= WM_MBUTTONDBLCLK) ++t_buttons;
+    if (msg.message == WM_MOUSEMOVE) t_lastMove = msg.pt;
+  }
+  return CallNextHookEx(nullptr, code, removed, lp);
+}
+
+void Count() {
+  if (!t_hook) t_hook = SetWindowsHookExA(WH_GETMESSAGE, &CountTaken, nullptr, GetCurrentThreadId());
+}
+
+INPUT ButtonInput(DWORD flags) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  if (g_moved) {
+    // A press at the pointer's own place moves nothing, so no extra mouse move is reported.
+    in.mi.dx = g_dx;
+    in.mi.dy = g_dy;
+    in.mi.dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  }
+  return in;
+}
+
 }  // namespace
+
+bool WaitUntil(const std::function<bool()>& cond, const std::function<void()>& pump, int timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (pump) pump();
+    if (cond()) return true;
+    if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return cond();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
 
 void PressKey(WORD vk, bool shift, bool alt, bool ctrl) {
   std::vector<INPUT> seq;
@@ -34,14 +76,11 @@ void PressKey(WORD vk, bool shift, bool alt, bool ctrl) {
   SendInput(static_cast<UINT>(seq.size()), seq.data(), sizeof(INPUT));
 }
 
-bool WaitUntil(const std::function<bool()>& cond, const std::function<void()>& pump, int timeoutMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (pump) pump();
-    if (cond()) return true;
-    if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return cond();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
+void PressKeyAndWait(WORD vk, const std::function<void()>& pump, bool shift, bool alt, bool ctrl) {
+  Count();
+  const int want = t_keyUps + 1 + shift + alt + ctrl;
+  PressKey(vk, shift, alt, ctrl);
+  WaitUntil([&] { return t_keyUps >= want; }, pump, 3000);
 }
 
 void MoveMouse(POINT screen, const std::function<void()>& pump) {
@@ -61,23 +100,21 @@ void MoveMouse(POINT screen, const std::function<void()>& pump) {
       pump, 2000);
 }
 
-INPUT ButtonInput(DWORD flags) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dwFlags = flags;
-  if (g_moved) {
-    // A press at the pointer's own place moves nothing, so no extra mouse move is reported.
-    in.mi.dx = g_dx;
-    in.mi.dy = g_dy;
-    in.mi.dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  }
-  return in;
+void KeepMouseAt(POINT screen, const std::function<void()>& pump) {
+  Count();
+  if (t_lastMove.x != screen.x || t_lastMove.y != screen.y) MoveMouse(screen, pump);
 }
 
-void MouseButtons(DWORD flags) {
-  INPUT in = ButtonInput(flags);
-  SendInput(1, &in, sizeof in);
+void MouseButtonSequence(std::initializer_list<DWORD> flags, const std::function<void()>& pump) {
+  Count();
+  std::vector<INPUT> events;
+  for (DWORD f : flags) events.push_back(ButtonInput(f));
+  const int want = t_buttons + static_cast<int>(events.size());
+  SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
+  if (pump) WaitUntil([&] { return t_buttons >= want; }, pump, 3000);
 }
+
+void MouseButtons(DWORD flags, const std::function<void()>& pump) { MouseButtonSequence({flags}, pump); }
 
 bool MakeForeground(HWND hwnd, const std::function<void()>& pump) {
   SetForegroundWindow(hwnd);

@@ -1,25 +1,34 @@
 #pragma once
-// Real keyboard input through the system's input queue, and waiting on conditions.
+// Real keyboard and mouse input through the system's input queue, and waiting on conditions.
 #include <windows.h>
 
 #include <functional>
 
 namespace input {
 
-// Presses and releases a key, with Shift, Alt and/or Ctrl held around it.
-void PressKey(WORD vk, bool shift = false, bool alt = false, bool ctrl = false);
-
 // Calls pump and checks cond until cond holds or the time is up; returns cond's last value.
 bool WaitUntil(const std::function<bool()>& cond, const std::function<void()>& pump, int timeoutMs = 5000);
 
+// Presses and releases a key, with Shift, Alt and/or Ctrl held around it.
+void PressKey(WORD vk, bool shift = false, bool alt = false, bool ctrl = false);
+// The same, then runs pump until this thread has taken the last key release from its
+// queue: by then its windows have handled the whole key press.
+void PressKeyAndWait(WORD vk, const std::function<void()>& pump, bool shift = false, bool alt = false,
+                     bool ctrl = false);
+
 // Moves the mouse pointer to a point of the screen and waits until it is there.
 void MoveMouse(POINT screen, const std::function<void()>& pump);
+// For waits on what hovering does: moves the pointer again unless the last mouse move this
+// thread took from its queue was at the point. Under Wine the X server's late report of an
+// earlier position can put the pointer back there, even after it has arrived.
+void KeepMouseAt(POINT screen, const std::function<void()>& pump);
 // Presses or releases mouse buttons (MOUSEEVENTF_... flags) at the point the last MoveMouse
 // went to. Each event carries that point itself: under Wine a late pointer event of the X
 // server can still put the pointer back where it was, and a bare press would then land there.
-void MouseButtons(DWORD flags);
-// The same event, for sending several in one SendInput (a double click).
-INPUT ButtonInput(DWORD flags);
+// With a pump, waits until this thread has taken the button messages from its queue.
+void MouseButtons(DWORD flags, const std::function<void()>& pump = nullptr);
+// Several such events in one go (a double click), waited for the same way.
+void MouseButtonSequence(std::initializer_list<DWORD> flags, const std::function<void()>& pump);
 
 // Brings a top-level window to the front so that it receives the keyboard.
 bool MakeForeground(HWND hwnd, const std::function<void()>& pump);

@@ -4,15 +4,15 @@
 
 #include <cstring>
 
+#include "support/text.h"
+
 namespace oracle {
 
 namespace {
 
 int CALLBACK Collect(const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM out) {
-  const size_t n = strnlen(lf->lfFaceName, LF_FACESIZE);
-  wchar_t wide[LF_FACESIZE + 1] = {};
-  const int got = MultiByteToWideChar(932, 0, lf->lfFaceName, static_cast<int>(n), wide, LF_FACESIZE);
-  reinterpret_cast<std::vector<std::wstring>*>(out)->emplace_back(wide, got > 0 ? got : 0);
+  reinterpret_cast<std::vector<std::wstring>*>(out)->push_back(
+      FromCp932(std::string_view(lf->lfFaceName, strnlen(lf->lfFaceName, LF_FACESIZE))));
   return 1;
 }
 

@@ -4,7 +4,7 @@
 
 using namespace mainwnd;
 
-TEST(Layout, TheDesignSizeGivesTheDesignGeometry) {
+TEST(Layout, TheInitialSizeGivesTheInitialGeometry) {
   const Layout l = ComputeLayout(8175, 5775);
   EXPECT_EQ(l.frameTop, 4680);
   EXPECT_EQ(l.listHeight, 4200);

@@ -1,11 +1,11 @@
-#include "ui/clipboard.h"
+#include "fonts/clipboard.h"
 
 #include <cstring>
 #include <string>
 
 #include "ui/text.h"
 
-namespace ui {
+namespace fonts {
 
 namespace {
 
@@ -27,7 +27,7 @@ class OpenClipboardGuard {
 }  // namespace
 
 bool SetClipboardText(HWND owner, std::wstring_view text) {
-  const std::string ansi = ToAnsi(text);
+  const std::string ansi = ui::ToAnsi(text);
   HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, ansi.size() + 1);
   if (!memory) return false;
   if (void* p = ::GlobalLock(memory)) {
@@ -42,4 +42,4 @@ bool SetClipboardText(HWND owner, std::wstring_view text) {
   return true;
 }
 
-}  // namespace ui
+}  // namespace fonts

@@ -1,6 +1,6 @@
-#include "ui/droptarget.h"
+#include "preview/droptarget.h"
 
-namespace ui {
+namespace preview {
 
 namespace {
 
@@ -50,9 +50,9 @@ HRESULT FileDropTarget::DragLeave() {
 
 HRESULT FileDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   try {
-    EventArgs a;
+    ui::EventArgs a;
     a.data = data;
-    source_.Fire(Event::OLEDragDrop, a);
+    source_.Fire(ui::Event::OLEDragDrop, a);
   } catch (...) {
     // Nothing may unwind into the platform's drag-and-drop loop.
   }
@@ -61,4 +61,4 @@ HRESULT FileDropTarget::Drop(IDataObject* data, DWORD, POINTL, DWORD* effect) {
   return S_OK;
 }
 
-}  // namespace ui
+}  // namespace preview

@@ -1,16 +1,16 @@
 #pragma once
-// An OLE drop target that takes the shell's file lists and hands the dropped data to its
-// control's OLEDragDrop event; anything else is refused while it is dragged over.
+// The preview's OLE drop target: it takes the shell's file lists and hands the dropped data
+// to its control's OLEDragDrop event; anything else is refused while it is dragged over.
 #include "ui/events.h"
 #include "ui/win.h"
 
 #include <ole2.h>
 
-namespace ui {
+namespace preview {
 
 class FileDropTarget : public IDropTarget {
  public:
-  explicit FileDropTarget(EventSource& source) : source_(source) {}
+  explicit FileDropTarget(ui::EventSource& source) : source_(source) {}
   FileDropTarget(const FileDropTarget&) = delete;
   FileDropTarget& operator=(const FileDropTarget&) = delete;
   ~FileDropTarget() { Revoke(); }
@@ -29,10 +29,10 @@ class FileDropTarget : public IDropTarget {
   HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keys, POINTL pt, DWORD* effect) override;
 
  private:
-  EventSource& source_;
+  ui::EventSource& source_;
   HWND hwnd_ = nullptr;
   ULONG refs_ = 0;
   bool accepting_ = false;
 };
 
-}  // namespace ui
+}  // namespace preview

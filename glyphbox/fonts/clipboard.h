@@ -1,11 +1,12 @@
 #pragma once
+// What the copy commands put on the clipboard.
 #include <string_view>
 
 #include "ui/win.h"
 
-namespace ui {
+namespace fonts {
 
 // Replaces the clipboard's content with plain text (CF_TEXT, in the ANSI code page).
 bool SetClipboardText(HWND owner, std::wstring_view text);
 
-}  // namespace ui
+}  // namespace fonts

@@ -1,0 +1,83 @@
+#include "support/files.h"
+
+#include <cstring>
+
+#include "support/text.h"
+
+std::string TempPath(const char* name) {
+  char dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, dir);
+  return std::string(dir) + name;
+}
+
+std::string WriteBytes(const std::string& path, const std::string& bytes) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD wrote = 0;
+  WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr);
+  CloseHandle(h);
+  return path;
+}
+
+std::string Contents(const std::string& path) {
+  std::string bytes;
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return "<missing>";
+  char buffer[65536];
+  DWORD got = 0;
+  while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
+  CloseHandle(h);
+  return bytes;
+}
+
+std::string FontsFolder() {
+  char windir[MAX_PATH] = {};
+  GetWindowsDirectoryA(windir, MAX_PATH);
+  return std::string(windir) + "\\Fonts\\";
+}
+
+std::string TrashFolder() {
+  char unixPath[MAX_PATH] = {};
+  GetEnvironmentVariableA("XDG_DATA_HOME", unixPath, MAX_PATH);
+  std::string path = std::string("Z:") + unixPath + "/Trash";
+  for (auto& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+void EmptyFolder(const std::string& folder) {
+  WIN32_FIND_DATAA fd;
+  HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+  if (h == INVALID_HANDLE_VALUE) return;
+  do {
+    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + "\\" + fd.cFileName).c_str());
+  } while (FindNextFileA(h, &fd));
+  FindClose(h);
+}
+
+std::string WindowTextBytes(HWND hwnd) {
+  std::string s(GetWindowTextLengthA(hwnd) + 1, '\0');
+  s.resize(GetWindowTextA(hwnd, s.data(), static_cast<int>(s.size())));
+  return s;
+}
+
+std::wstring ClipboardText(HWND owner) {
+  if (!OpenClipboard(owner)) return L"<clipboard busy>";
+  std::wstring text = L"<no text>";
+  if (HANDLE h = GetClipboardData(CF_TEXT)) {
+    text = FromCp932(static_cast<const char*>(GlobalLock(h)));
+    GlobalUnlock(h);
+  }
+  CloseClipboard();
+  return text;
+}
+
+void PutOnClipboard(HWND owner, const std::string& bytes) {
+  OpenClipboard(owner);
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
+  memcpy(GlobalLock(mem), bytes.c_str(), bytes.size() + 1);
+  GlobalUnlock(mem);
+  SetClipboardData(CF_TEXT, mem);
+  CloseClipboard();
+}

@@ -1,0 +1,25 @@
+#pragma once
+// Files and folders of the test prefix, and the clipboard, as the tests set them up and
+// read them back.
+#include <windows.h>
+
+#include <string>
+
+std::string TempPath(const char* name);
+// Writes the bytes to the path (replacing the file) and returns the path.
+std::string WriteBytes(const std::string& path, const std::string& bytes);
+// The whole file, read with every kind of sharing; "<missing>" when it cannot be opened.
+std::string Contents(const std::string& path);
+// The prefix's fonts folder, with a trailing backslash.
+std::string FontsFolder();
+// The test prefix's recycle bin, as Wine keeps it: $XDG_DATA_HOME/Trash.
+std::string TrashFolder();
+// Deletes the files (not the folders) in a folder.
+void EmptyFolder(const std::string& folder);
+
+// A window's text in the ANSI code page, bytes as the window holds them.
+std::string WindowTextBytes(HWND hwnd);
+
+// The clipboard's plain text, decoded from code page 932.
+std::wstring ClipboardText(HWND owner);
+void PutOnClipboard(HWND owner, const std::string& bytes);

@@ -1,0 +1,21 @@
+#pragma once
+// The registry table of installed fonts in the test prefix, read and written behind the
+// program's back.
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace registry {
+
+inline constexpr char kFontsKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts";
+
+void SetFontValue(const std::string& name, const std::string& data, HKEY root = HKEY_LOCAL_MACHINE);
+void DeleteFontValue(const std::string& name, HKEY root = HKEY_LOCAL_MACHINE);
+// The value's data as text, or "<none>".
+std::string FontValue(const std::string& name, HKEY root = HKEY_LOCAL_MACHINE);
+// Every value, name to data, in the registry's own enumeration order.
+std::vector<std::pair<std::string, std::string>> FontValues(HKEY root = HKEY_LOCAL_MACHINE);
+
+}  // namespace registry
