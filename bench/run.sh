@@ -33,8 +33,8 @@ results="$out/results.md"
   echo "Previews: median over 200 consecutive entries, from the click handler to the repainted preview."
   echo "GDI objects: after loading / after a gather / after 20 previews / after 200 previews."
   echo
-  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt | preview 460 pt | start-up | minimal window | start-up/minimal | peak MB | GDI objects |"
-  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt | preview 460 pt | start-up | minimal window | start-up/minimal | peak MB | GDI objects | drop 6 GB |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 } >"$results"
 
 for k in ${BENCH_SIZES:-1000 5000 20000}; do
@@ -44,7 +44,7 @@ for k in ${BENCH_SIZES:-1000 5000 20000}; do
   prepare_prefix "$env_dir/wineboot.log"
   /usr/bin/python3 "$root/bench/make_fonts.py" "$k" "$WINEPREFIX/drive_c/windows/Fonts"
   wine "$bench" floor >/dev/null 2>&1 || true  # let Wine see the new fonts once
-  floor=() gather=() plain=() pattern=() p9=() p460=() up=() minimal=() peak="" gdi=""
+  floor=() gather=() plain=() pattern=() p9=() p460=() up=() minimal=() drop=() peak="" gdi=""
   for _ in $(seq "$reps"); do
     floor+=("$(wine "$bench" floor 2>/dev/null | value floor_ms)")
     run=$(wine "$bench" gather 2>/dev/null)
@@ -53,6 +53,7 @@ for k in ${BENCH_SIZES:-1000 5000 20000}; do
     pattern+=("$(value search_pattern_ms <<<"$run")")
     p9+=("$(value preview9_median_ms <<<"$run")")
     p460+=("$(value preview460_median_ms <<<"$run")")
+    drop+=("$(value drop_6gb_ms <<<"$run")")
     peak=$(value peak_working_set_mb <<<"$run")
     # loaded, gathered, after 20 and after 200 previews
     gdi="$(value gdi_objects_loaded <<<"$run") / $(value gdi_objects_gathered <<<"$run") / $(value gdi_objects_after_20_previews9 <<<"$run") / $(value gdi_objects_after_200_previews9 <<<"$run")"
@@ -67,9 +68,10 @@ for k in ${BENCH_SIZES:-1000 5000 20000}; do
   read -r v460 v460min < <(printf '%s\n' "${p460[@]}" | stats)
   read -r um umin < <(printf '%s\n' "${up[@]}" | stats)
   read -r mm mmin < <(printf '%s\n' "${minimal[@]}" | stats)
+  read -r dm _ < <(printf '%s\n' "${drop[@]}" | stats)
   ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
   worst_search=$(awk -v a="$sm" -v b="$pm" 'BEGIN { print (a > b ? a : b) }')
-  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 | $v460 | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $peak | $gdi |" >>"$results"
+  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 | $v460 | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $peak | $gdi | $dm |" >>"$results"
   wineserver -k 2>/dev/null || true
 done
 cat "$results"
