@@ -13,17 +13,21 @@ cmake --build "$build" -j"$(nproc)"
 # shellcheck source=wine-env.sh
 . "$root/tools/wine-env.sh"
 env_dir="$build/test-env"
-rm -rf "$env_dir"
-wine_env "$env_dir"
+env_150="$build/test-env-150"  # a second run of the window tests at 150 % (144 dpi)
+rm -rf "$env_dir" "$env_150"
 
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  WINEPREFIX="$env_150/prefix" wineserver -k 2>/dev/null || true
+  WINEPREFIX="$env_dir/prefix" wineserver -k 2>/dev/null || true
   stop_xvfb
 }
 trap cleanup EXIT
 
 start_xvfb
-echo "Preparing the Wine prefix (log: $env_dir/wineboot.log)"
+echo "Preparing the Wine prefixes (logs: $env_dir/wineboot.log, $env_150/wineboot.log)"
+wine_env "$env_150"
+prepare_prefix "$env_150/wineboot.log" desktop 144
+wine_env "$env_dir"
 prepare_prefix "$env_dir/wineboot.log" desktop
 
 cd "$build"

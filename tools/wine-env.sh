@@ -42,12 +42,13 @@ stop_xvfb() {
   fi
 }
 
-# prepare_prefix LOG [desktop]: creates the prefix once, then starts a wineserver that stays
+# prepare_prefix LOG [desktop] [DPI]: creates the prefix once (at DPI dots per inch when
+# given: 144 is Windows' 150 %), then starts a wineserver that stays
 # (for WINESERVER_LINGER seconds after its last client, or until killed when that is unset)
 # and Wine's services, with their output in LOG: started later from inside ctest they would
 # inherit ctest's output pipe and keep it open.
 prepare_prefix() {
-  local log=$1 desktop=${2:-}
+  local log=$1 desktop=${2:-} dpi=${3:-}
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i >"$log" 2>&1
     # Wine's own fonts (System, Marlett for the caption buttons, ...) are looked for in the
@@ -66,6 +67,10 @@ prepare_prefix() {
       # One Wine desktop window: focus and activation then need no window manager.
       wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >>"$log" 2>&1
       wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >>"$log" 2>&1
+    fi
+    if [ -n "$dpi" ]; then
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >>"$log" 2>&1
+      wine reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi" /f >>"$log" 2>&1
     fi
     wineserver -w
   fi

@@ -24,7 +24,9 @@ void Form2::CreateControls() {
   Label3.Create(canvas_, {6000, 120, 60, 180}, L"");
   canvas_.AddLine(120, 720, 4560, 720, RGB(255, 255, 255));
   Label4.Create(canvas_, {-3500, 405, 60, 180}, L"");
-  canvas_.AddLine(120, 705, 4560, 705, RGB(128, 128, 128));
+  // The grey half of the separator lies directly above the white one: one pixel (705 twips
+  // at 100 %), whatever the scaling rounds 705 to.
+  canvas_.AddLine(120, 720 - ui::YToTwips(1), 4560, 720 - ui::YToTwips(1), RGB(128, 128, 128));
   Label2.Create(canvas_, {-960, 120, 930, 180}, L"Glyphora");
   Label2.FitText();
   CenterOn(mainWindow_);
@@ -37,6 +39,7 @@ void Form2::WireEvents() {
                                 {Picture2, ui::Event::MouseDown, &Form2::Picture2_MouseDown},
                                 {Picture2, ui::Event::MouseMove, &Form2::Picture2_MouseMove},
                                 {Picture2, ui::Event::MouseUp, &Form2::Picture2_MouseUp},
+                                {Picture2, ui::Event::LostCapture, &Form2::Picture2_LostCapture},
                                 {Label1, ui::Event::MouseDown, &Form2::Label1_MouseDown},
                                 {Label1, ui::Event::MouseMove, &Form2::Label1_MouseMove},
                                 {Label1, ui::Event::MouseUp, &Form2::Label1_MouseUp},
@@ -82,6 +85,8 @@ void Form2::Picture2_MouseUp(int Button, int, double, double) {
   }
   okButton_.Track();
 }
+
+void Form2::Picture2_LostCapture() { okButton_.LostCapture(); }
 
 void Form2::Label1_MouseDown(int Button, int Shift, double X, double Y) { Picture2_MouseDown(Button, Shift, X, Y); }
 void Form2::Label1_MouseMove(int Button, int Shift, double X, double Y) { Picture2_MouseMove(Button, Shift, X, Y); }

@@ -29,6 +29,7 @@ class Form2 : public ui::Form {
   void Picture2_MouseDown(int Button, int Shift, double X, double Y);
   void Picture2_MouseMove(int Button, int Shift, double X, double Y);
   void Picture2_MouseUp(int Button, int Shift, double X, double Y);
+  void Picture2_LostCapture();
   void Label1_MouseDown(int Button, int Shift, double X, double Y);
   void Label1_MouseMove(int Button, int Shift, double X, double Y);
   void Label1_MouseUp(int Button, int Shift, double X, double Y);

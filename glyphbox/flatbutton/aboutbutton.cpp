@@ -20,6 +20,8 @@ void Form1::Picture1_MouseUp(int Button, int, double, double) {
   aboutButton_.Track();
 }
 
+void Form1::Picture1_LostCapture() { aboutButton_.LostCapture(); }
+
 void Form1::Label1_MouseDown(int Button, int Shift, double X, double Y) { Picture1_MouseDown(Button, Shift, X, Y); }
 void Form1::Label1_MouseMove(int Button, int Shift, double X, double Y) { Picture1_MouseMove(Button, Shift, X, Y); }
 void Form1::Label1_MouseUp(int Button, int Shift, double X, double Y) { Picture1_MouseUp(Button, Shift, X, Y); }

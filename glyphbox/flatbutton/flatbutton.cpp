@@ -19,8 +19,8 @@ void Draw(ui::PictureBox& surface, const std::vector<flatbutton::FlatLine>& line
 }  // namespace
 
 void FlatPrepare(ui::PictureBox& surface) {
-  W = surface.Width();
-  H = surface.Height();
+  W = surface.DrawWidth();
+  H = surface.DrawHeight();
   surface.Cls();
 }
 

@@ -4,7 +4,7 @@
 
 namespace Cmmdl_Flatbutton {
 
-// Reads the surface's size for the next drawing and clears it.
+// Reads the surface's drawing size for the next drawing and clears it.
 void FlatPrepare(ui::PictureBox& surface);
 void FlatNormal(ui::PictureBox& surface);
 void FlatUp(ui::PictureBox& surface);

@@ -31,8 +31,14 @@ void Tracker::Track() {
 }
 
 void Tracker::Stop() {
+  tracking_ = 0;  // before the release, whose capture change must not count as a loss
   ::ReleaseCapture();
+}
+
+void Tracker::LostCapture() {
+  if (!tracking_) return;
   tracking_ = 0;
+  Rest();
 }
 
 void Tracker::MouseDown(int button) {

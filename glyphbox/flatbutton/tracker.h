@@ -21,6 +21,9 @@ class Tracker {
   void Track();
   // Stops following it (the window goes).
   void Stop();
+  // Another window took the mouse away mid-press or mid-hover: the button is at rest again,
+  // as when the pointer is seen to leave it.
+  void LostCapture();
   // Normal look, caption at rest.
   void Rest();
 

@@ -18,12 +18,11 @@ std::wstring SelectedText(const ui::ListBox& list) {
 
 }  // namespace
 
-void Form1::List1_MouseDown(int Button, int, double, double Y) {
+void Form1::List1_MouseDown(int Button, int, double X, double Y) {
   if (List1.Count() == 0 || Button != 2) return;
-  const long rowHeight = ui::RoundHalfEven(List1.FontSize() * 20);
-  if (rowHeight <= 0) return;
-  const long row = ui::RoundHalfEven(Y) / rowHeight + List1.TopIndex();
-  List1.SetListIndex(static_cast<int>(row));
+  // The row really under the pointer, as the list lays its rows out: an estimate from the
+  // font size picks the wrong row as soon as rows are taller than the size.
+  List1.SetListIndex(List1.RowAt(X, Y));
   List1_Click();
   List1.Focus();
   m_List.Show(Handle());

@@ -28,9 +28,6 @@ void Form1::CreateControls() {
 
   Combo1.Create(form, {120, 120, 2415, 300});
   List1.Create(form, {120, 480, 2415, 4200});
-  // The right click finds its row as font size x 20 twips; rows of exactly that height make
-  // the row found the row under the pointer.
-  List1.SetRowHeight(ui::RoundHalfEven(List1.FontSize() * 20));
   Bar.Create(form, {2535, 120, 45, 4545});
   Bar.SetBackColor(::GetSysColor(COLOR_BTNFACE));
   Bar.SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)));
@@ -104,12 +101,14 @@ void Form1::WireEvents() {
                                 {Picture1, ui::Event::MouseDown, &Form1::Picture1_MouseDown},
                                 {Picture1, ui::Event::MouseMove, &Form1::Picture1_MouseMove},
                                 {Picture1, ui::Event::MouseUp, &Form1::Picture1_MouseUp},
+                                {Picture1, ui::Event::LostCapture, &Form1::Picture1_LostCapture},
                                 {Label1, ui::Event::MouseDown, &Form1::Label1_MouseDown},
                                 {Label1, ui::Event::MouseMove, &Form1::Label1_MouseMove},
                                 {Label1, ui::Event::MouseUp, &Form1::Label1_MouseUp},
                                 {Bar, ui::Event::MouseDown, &Form1::Bar_MouseDown},
                                 {Bar, ui::Event::MouseMove, &Form1::Bar_MouseMove},
                                 {Bar, ui::Event::MouseUp, &Form1::Bar_MouseUp},
+                                {Bar, ui::Event::LostCapture, &Form1::Bar_LostCapture},
                             });
 }
 

@@ -48,6 +48,7 @@ class Form1 : public ui::Form {
   void Bar_MouseDown(int Button, int Shift, double X, double Y);
   void Bar_MouseMove(int Button, int Shift, double X, double Y);
   void Bar_MouseUp(int Button, int Shift, double X, double Y);
+  void Bar_LostCapture();
 
   // catalogue/: gathering the fonts, the list's selection, the search box.
   void EnumFont0(long lType);
@@ -74,6 +75,7 @@ class Form1 : public ui::Form {
   void Picture1_MouseDown(int Button, int Shift, double X, double Y);
   void Picture1_MouseMove(int Button, int Shift, double X, double Y);
   void Picture1_MouseUp(int Button, int Shift, double X, double Y);
+  void Picture1_LostCapture();
   void Label1_MouseDown(int Button, int Shift, double X, double Y);
   void Label1_MouseMove(int Button, int Shift, double X, double Y);
   void Label1_MouseUp(int Button, int Shift, double X, double Y);

@@ -40,7 +40,17 @@ void Form1::Bar_MouseDown(int, int, double, double) {
 
 void Form1::Bar_MouseMove(int, int, double X, double) {
   if (barDrag_ == 0) return;
-  Bar.SetLeft(mainwnd::DragBarLeft(Bar.Left(), X, List1.Left(), ui::RoundHalfEven(ScaleWidth())));
+  // X counts from the bar's left edge as it lies on the screen, in whole pixels: the edge
+  // goes under the pointer only when measured from there. (From the twips the layout gave
+  // it, a bar between two pixels would creep on at every move of a resting pointer.)
+  const double shownLeft = ui::XToTwips(ui::XToPixels(Bar.Left()));
+  Bar.SetLeft(mainwnd::DragBarLeft(shownLeft, X, List1.Left(), ui::RoundHalfEven(ScaleWidth())));
+}
+
+// The mouse taken away mid-drag ends the drag as a release would: otherwise the bar would
+// follow the pointer on hover until the next click.
+void Form1::Bar_LostCapture() {
+  if (barDrag_) Bar_MouseUp(0, 0, 0, 0);
 }
 
 void Form1::Bar_MouseUp(int, int, double, double) {

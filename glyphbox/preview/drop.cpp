@@ -3,7 +3,6 @@
 
 #include <shellapi.h>
 
-#include <array>
 #include <string>
 
 #include "mainwnd/form1.h"
@@ -14,29 +13,38 @@ namespace {
 
 constexpr DWORD kMaxBytes = 32801;
 
-// The first file of a dropped file list, or "".
-std::string FirstDroppedFile(IDataObject* data) {
+// The first file of a dropped file list, or "". Read and later opened through the wide
+// calls: an ANSI path cannot name a file whose name has characters outside the code page,
+// nor one longer than MAX_PATH.
+std::wstring FirstDroppedFile(IDataObject* data) {
   FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
   STGMEDIUM medium{};
   if (!data || data->GetData(&format, &medium) != S_OK) return {};
-  std::string path;
+  std::wstring path;
   if (auto drop = static_cast<HDROP>(::GlobalLock(medium.hGlobal))) {
-    std::array<char, MAX_PATH> buffer{};
-    if (::DragQueryFileA(drop, 0, buffer.data(), static_cast<UINT>(buffer.size())) > 0) path = buffer.data();
+    path.resize(::DragQueryFileW(drop, 0, nullptr, 0) + 1);
+    path.resize(::DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
     ::GlobalUnlock(medium.hGlobal);
   }
   ::ReleaseStgMedium(&medium);
   return path;
 }
 
+// A path beyond MAX_PATH opens only in its extended-length form.
+std::wstring OpenablePath(const std::wstring& path) {
+  if (path.size() < MAX_PATH || path.starts_with(L"\\\\?\\")) return path;
+  if (path.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + path.substr(2);
+  return L"\\\\?\\" + path;
+}
+
 }  // namespace
 
 void Form1::Text2_OLEDragDrop(IDataObject* Data) {
   try {
-    const std::string path = FirstDroppedFile(Data);
+    const std::wstring path = FirstDroppedFile(Data);
     if (path.empty()) return;
-    ui::UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ui::UniqueFile file(::CreateFileW(OpenablePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
     // Only what is shown is read: a file of any size costs at most these bytes.
     std::string bytes(kMaxBytes, '\0');
@@ -48,7 +56,7 @@ void Form1::Text2_OLEDragDrop(IDataObject* Data) {
       total += got;
     }
     bytes.resize(total);
-    // The box shows the text up to its first NUL.
+    // The box shows the text up to its first NUL; the text itself is in the ANSI code page.
     bytes.resize(std::min(bytes.size(), bytes.find('\0')));
     Text2.SetText(ui::FromAnsi(bytes));
   } catch (...) {

@@ -48,10 +48,9 @@ std::wstring ListBox::Item(int index) const { return EntryText(hwnd_, LB_GETTEXT
 
 void ListBox::AddItem(std::wstring_view text) { Send(LB_ADDSTRING, 0, AnsiParam(ToAnsi(text))); }
 
-double ListBox::FontSize() const {
-  LOGFONTA lf{};
-  ::GetObjectA(reinterpret_cast<HFONT>(Send(WM_GETFONT)), sizeof lf, &lf);
-  return std::abs(lf.lfHeight) * 72.0 / ScreenDpiY();
+int ListBox::RowAt(double x, double y) const {
+  const auto hit = static_cast<DWORD>(Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(XToPixels(x), YToPixels(y))));
+  return HIWORD(hit) ? Count() : LOWORD(hit);
 }
 
 void ListBox::Notify(unsigned code) {

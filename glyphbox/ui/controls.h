@@ -40,10 +40,8 @@ class ListBox : public Control {
   void SetListIndex(int index) { Send(LB_SETCURSEL, index); }
   int TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
   void SetTopIndex(int index) { Send(LB_SETTOPINDEX, index); }
-  // The list's font size in points.
-  double FontSize() const;
-  // Every row this many twips high.
-  void SetRowHeight(double twips) { Send(LB_SETITEMHEIGHT, 0, MAKELPARAM(YToPixels(twips), 0)); }
+  // The row at a point of the list (twips); Count() below the last row.
+  int RowAt(double x, double y) const;
   void Notify(unsigned code) override;
 };
 

@@ -10,6 +10,7 @@ namespace ui {
 
 enum class Event {
   Click, DblClick, KeyDown, KeyPress, MouseDown, MouseMove, MouseUp, OLEDragDrop, Timer,
+  LostCapture,  // another window took the mouse away (a message box, Alt+Tab)
   Load, Resize, Unload,  // a form's own
 };
 

@@ -1,6 +1,7 @@
 #include "ui/panel.h"
 
 #include "ui/label.h"
+#include "ui/twips.h"
 
 namespace ui {
 
@@ -11,12 +12,15 @@ void Fill(HDC dc, const RECT& r, COLORREF color) {
   ::FillRect(dc, &r, brush.Get());
 }
 
-void DrawLine(HDC dc, double x1, double y1, double x2, double y2, COLORREF color) {
+void DrawLine(HDC dc, POINT from, POINT to, COLORREF color) {
   UniquePen pen(::CreatePen(PS_SOLID, 1, color));
   Selection use(dc, pen.Get());
-  ::MoveToEx(dc, XToPixels(x1), YToPixels(y1), nullptr);
-  ::LineTo(dc, XToPixels(x2), YToPixels(y2));
+  ::MoveToEx(dc, from.x, from.y, nullptr);
+  ::LineTo(dc, to.x, to.y);
 }
+
+constexpr double kDrawTwipsPerPixel = 15;
+int DrawPixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kDrawTwipsPerPixel)); }
 
 }  // namespace
 
@@ -51,7 +55,8 @@ void Panel::PaintAll(HDC dc) {
   RECT client;
   ::GetClientRect(hwnd_, &client);
   PaintImage(dc, client);
-  for (const Stroke& l : lines_) DrawLine(dc, l.x1, l.y1, l.x2, l.y2, l.color);
+  for (const Stroke& l : lines_)
+    DrawLine(dc, {XToPixels(l.x1), YToPixels(l.y1)}, {XToPixels(l.x2), YToPixels(l.y2)}, l.color);
   if (picture_) ::DrawIconEx(dc, 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
   for (const Label* label : labels_) label->Paint(dc);
 }
@@ -84,12 +89,18 @@ void Panel::PaintImage(HDC dc, const RECT& client) {
 
 bool Panel::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   Event event;
-  if (EventArgs args; msg != WM_KEYDOWN && InputEvent(msg, wp, lp, event, args)) {
-    FireMouse(event, args, lp);
+  if (EventArgs args; InputEvent(msg, wp, lp, event, args)) {
+    if (event == Event::KeyDown)
+      Fire(event, args);
+    else
+      FireMouse(event, args, lp);
     return false;
   }
   if (Notified(msg, wp, lp)) return true;
   switch (msg) {
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lp) != hwnd_) Fire(Event::LostCapture);
+      return false;
     case WM_ERASEBKGND:
       if (Solid()) {
         RECT client;
@@ -160,8 +171,19 @@ void PictureBox::Cls() {
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
+double PictureBox::DrawWidth() const {
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  return client.right * kDrawTwipsPerPixel;
+}
+double PictureBox::DrawHeight() const {
+  RECT client{};
+  ::GetClientRect(hwnd_, &client);
+  return client.bottom * kDrawTwipsPerPixel;
+}
+
 void PictureBox::Line(double x1, double y1, double x2, double y2, COLORREF color) {
-  DrawLine(Image(), x1, y1, x2, y2, color);
+  DrawLine(Image(), {DrawPixels(x1), DrawPixels(y1)}, {DrawPixels(x2), DrawPixels(y2)}, color);
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

@@ -55,9 +55,14 @@ class Panel : public Control {
 };
 
 // A picture box whose drawing persists: lines go to an off-screen image that every repaint
-// copies to the screen, so the last drawing stays visible until it is replaced.
+// copies to the screen, so the last drawing stays visible until it is replaced. A drawing is
+// measured in twips of 15 to the pixel at every scaling, so that a "15 twips" step is one
+// device pixel and an edge at the drawing's width is the surface's last pixel.
 class PictureBox : public Panel {
  public:
+  // The drawing's size: the surface's whole pixels, 15 twips each.
+  double DrawWidth() const;
+  double DrawHeight() const;
   void Cls();
   void Line(double x1, double y1, double x2, double y2, COLORREF color);
 

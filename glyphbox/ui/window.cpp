@@ -49,7 +49,7 @@ HFONT DefaultUiFont() {
 
 bool InputEvent(UINT msg, WPARAM wp, LPARAM lp, Event& event, EventArgs& args) {
   args = EventArgs{};
-  if (msg == WM_KEYDOWN) {
+  if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) {  // with Alt held: a key like any other
     event = Event::KeyDown;
     args.key = static_cast<int>(wp);
     args.shift = (::GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (::GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |

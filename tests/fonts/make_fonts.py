@@ -26,6 +26,8 @@ FONTS = {
     'gbx-sibbal.ttf': ('Gbx Sib Baltic', 'Regular'),
     'gbx-sibce.ttf': ('Gbx Sib CE', 'Regular'),
 }
+# A face whose lines are far taller than its size, for list rows that must follow the font.
+TALL = ('gbx-tall.ttf', 'Gbx Tall', 1500, 700)
 # A collection of two faces, and a file that only claims to be a bitmap font.
 COLLECTION = ('gbx-coll.ttc', ['Gbx CollA', 'Gbx CollB'])
 FAKE_FON = 'gbx-omega.fon'
@@ -41,7 +43,7 @@ def box_glyph(x0, y0, x1, y1):
     return pen.glyph()
 
 
-def build(path, family, style='Regular'):
+def build(path, family, style='Regular', ascent=800, descent=200):
     names = ['.notdef', 'space', 'A', 'a']
     fb = FontBuilder(1000, isTTF=True)
     fb.setupGlyphOrder(names)
@@ -50,14 +52,14 @@ def build(path, family, style='Regular'):
     fb.setupGlyf({'.notdef': box_glyph(50, 0, 450, 700), 'space': empty,
                   'A': box_glyph(50, 0, 550, 700), 'a': box_glyph(50, 0, 450, 500)})
     fb.setupHorizontalMetrics({n: (600, 50) for n in names})
-    fb.setupHorizontalHeader(ascent=800, descent=-200)
+    fb.setupHorizontalHeader(ascent=ascent, descent=-descent)
     bold, italic = 'Bold' in style, 'Italic' in style
     ps = family.replace(' ', '').replace(']', '') + '-' + style.replace(' ', '')
     fb.setupNameTable({'familyName': family, 'styleName': style,
                        'uniqueFontIdentifier': family + ' ' + style, 'fullName': family + ' ' + style,
                        'psName': ps})
     fs_selection = (0x20 if bold else 0) | (0x01 if italic else 0) or 0x40
-    fb.setupOS2(sTypoAscender=800, sTypoDescender=-200, usWinAscent=800, usWinDescent=200,
+    fb.setupOS2(sTypoAscender=ascent, sTypoDescender=-descent, usWinAscent=ascent, usWinDescent=descent,
                 ulCodePageRange1=1,  # Latin 1
                 usWeightClass=700 if bold else 400, fsSelection=fs_selection)
     fb.setupPost(italicAngle=-12 if italic else 0)
@@ -72,6 +74,9 @@ if __name__ == '__main__':
     for file, (family, style) in FONTS.items():
         build(os.path.join(here, file), family, style).save(os.path.join(here, file))
         print(file, family, style)
+    file, family, ascent, descent = TALL
+    build(None, family, ascent=ascent, descent=descent).save(os.path.join(here, file))
+    print(file, family)
     ttc = TTCollection()
     ttc.fonts = [build(None, family) for family in COLLECTION[1]]
     ttc.save(os.path.join(here, COLLECTION[0]))

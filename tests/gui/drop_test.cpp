@@ -6,6 +6,7 @@
 
 #include "support/dataobject.h"
 #include "support/files.h"
+#include "support/text.h"
 
 namespace {
 
@@ -38,6 +39,33 @@ TEST_F(Drop, TheFirstOfSeveralFilesReplacesTheSampleText) {
   const LOGFONTA after = PreviewFont(*form);
   EXPECT_EQ(after.lfHeight, before.lfHeight) << "the preview's font is untouched";
   EXPECT_STREQ(after.lfFaceName, before.lfFaceName);
+}
+
+TEST_F(Drop, PathsTheCodePageCannotSpellAreReadAllTheSame) {
+  const std::wstring temp = FromCp932(TempPath(""));
+  const std::wstring folder = temp + L"gbx-drop-" + std::wstring(140, L'd');
+  CreateDirectoryW((L"\\\\?\\" + folder).c_str(), nullptr);
+  struct Row {
+    const char* what;
+    std::wstring path;
+  };
+  const Row rows[] = {
+      {"a name with a character code page 932 lacks", temp + L"gbx-drop-\uD55C.txt"},  // Hangul
+      {"a path of 300 characters", folder + L"\\" + std::wstring(300 - folder.size() - 5, L'f') + L".txt"},
+  };
+  for (const Row& r : rows) {
+    const std::wstring full = r.path.size() < MAX_PATH ? r.path : L"\\\\?\\" + r.path;
+    HANDLE h = CreateFileW(full.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << r.what;
+    DWORD wrote = 0;
+    WriteFile(h, "found", 5, &wrote, nullptr);
+    CloseHandle(h);
+    form->Text2.SetText(L"before");
+    DropOnPreview(TestDataObject::Files(std::vector<std::wstring>{r.path}));
+    EXPECT_EQ(form->Text2.Text(), L"found") << r.what;
+    DeleteFileW(full.c_str());
+  }
+  RemoveDirectoryW((L"\\\\?\\" + folder).c_str());
 }
 
 TEST_F(Drop, DroppedTextChangesNothing) {

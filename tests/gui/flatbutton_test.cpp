@@ -156,6 +156,25 @@ TEST_F(FlatButton, AClickOnTheCaptionOpensTheAboutWindowModally) {
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 120) << "normal look, caption at rest";
 }
 
+TEST_F(FlatButton, TakingTheMouseAwayMidPressLeavesTheButtonAtRest) {
+  const HWND surface = form->Picture1.Handle();
+  Pointer(CenterOf(surface));
+  Press(MOUSEEVENTF_LEFTDOWN);
+  ASSERT_TRUE(Shows(kDown));
+  // Another window takes the mouse, as a message box or Alt+Tab would; the release lands there.
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SetCapture(other);
+  EXPECT_EQ(LookOf(surface), kNormal);
+  EXPECT_DOUBLE_EQ(form->Label1.Left(), 120) << "caption at rest";
+  Press(MOUSEEVENTF_LEFTUP);
+  ReleaseCapture();
+  DestroyWindow(other);
+  EXPECT_TRUE(NoAboutWindow());
+  Pointer(Outside());
+  Pointer(CenterOf(surface));
+  EXPECT_TRUE(Shows(kUp)) << "and hovers again like any button";
+}
+
 class AboutWindow : public MainWindow {
  protected:
   std::unique_ptr<Form2> Open() {
@@ -192,6 +211,16 @@ TEST_F(AboutWindow, ShowsTheVersionResourcesTexts) {
   EXPECT_EQ(client.bottom, ui::YToPixels(1335));
   EXPECT_NE(GetWindowLongPtrA(about->Handle(), GWL_STYLE) & WS_CAPTION, WS_CAPTION) << "no title bar";
   EXPECT_TRUE(GetWindowLongPtrA(about->Handle(), GWL_EXSTYLE) & WS_EX_TOOLWINDOW) << "no taskbar button";
+}
+
+TEST_F(AboutWindow, TheGreySeparatorLineLiesDirectlyAboveTheWhiteOne) {
+  auto about = Open();
+  const HWND canvas = GetWindow(about->Handle(), GW_CHILD);
+  const int x = ui::XToPixels(2000), white = ui::YToPixels(720);
+  EXPECT_EQ(ScreenPixel(canvas, x, white), RGB(255, 255, 255));
+  EXPECT_EQ(ScreenPixel(canvas, x, white - 1), RGB(128, 128, 128));
+  EXPECT_EQ(ScreenPixel(canvas, x, white - 2), GetSysColor(COLOR_BTNFACE)) << "one grey row only";
+  EXPECT_EQ(ScreenPixel(canvas, x, white + 1), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(AboutWindow, OkClosesItBeforeTheAnimationEnds) {

@@ -90,7 +90,7 @@ TEST_F(Layout, HeightsThatWouldBeNegativeKeepTheirOldValues) {
     EXPECT_DOUBLE_EQ(form->Bar.Height(), h - 1215);
   }
   EXPECT_DOUBLE_EQ(form->Frame1.Top(), h - 1095) << "later steps still ran";
-  EXPECT_DOUBLE_EQ(form->Text1.Left(), 7440);
+  EXPECT_DOUBLE_EQ(form->Text1.Left(), std::round(form->ScaleWidth()) - 735);
 }
 
 TEST_F(Layout, MinimisingChangesNothingAndRestoringLaysOutAgain) {
@@ -131,16 +131,17 @@ TEST_F(Layout, TheProgressBarStretchesAfterAGatherOnly) {
 }
 
 TEST_F(Layout, TheBarStopsAtBothLimitsAndTheOthersFollowOnRelease) {
+  const double w = std::round(form->ScaleWidth());
   Drag(2);  // far left
   EXPECT_DOUBLE_EQ(form->Bar.Left(), 270);
   EXPECT_DOUBLE_EQ(form->List1.Width(), 150);
   EXPECT_DOUBLE_EQ(form->Combo1.Width(), 150);
   EXPECT_DOUBLE_EQ(form->Text2.Left(), 330);
-  EXPECT_DOUBLE_EQ(form->Text2.Width(), 8175 - 330 - 165);
+  EXPECT_DOUBLE_EQ(form->Text2.Width(), w - 330 - 165);
   RECT client;
   GetClientRect(form->Handle(), &client);
   Drag(client.right - 2);  // far right
-  EXPECT_DOUBLE_EQ(form->Bar.Left(), 8175 - 360);
+  EXPECT_DOUBLE_EQ(form->Bar.Left(), w - 360);
   EXPECT_DOUBLE_EQ(form->Text2.Width(), 135);
   EXPECT_EQ(form->Bar.BackColor(), GetSysColor(COLOR_BTNFACE)) << "idle again";
 }
@@ -150,12 +151,12 @@ TEST_F(Layout, WhileHeldOnlyTheBarMovesInTheShadowColour) {
   Drag(100, /*release=*/false);
   EXPECT_EQ(form->Bar.BackColor(), GetSysColor(COLOR_BTNSHADOW));
   EXPECT_EQ(GetCapture(), form->Bar.Handle()) << "the bar keeps the mouse while held";
-  EXPECT_DOUBLE_EQ(form->Bar.Left(), ui::XToTwips(100));
+  EXPECT_EQ(ui::XToPixels(form->Bar.Left()), 100) << "the bar's left edge is under the pointer";
   EXPECT_DOUBLE_EQ(form->List1.Width(), listWidth) << "the list follows only on release";
   Release();
   EXPECT_EQ(form->Bar.BackColor(), GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(GetCapture(), nullptr);
-  EXPECT_DOUBLE_EQ(form->List1.Width(), ui::XToTwips(100) - 120);
+  EXPECT_DOUBLE_EQ(form->List1.Width(), form->Bar.Left() - 120);
 }
 
 TEST_F(Layout, GrabbedNearItsRightEdgeTheBarJumpsUnderThePointer) {
@@ -163,12 +164,33 @@ TEST_F(Layout, GrabbedNearItsRightEdgeTheBarJumpsUnderThePointer) {
   const HWND bar = form->Bar.Handle();
   Grab(2, 50);
   MouseTo(bar, 3, 50);
+  const double moved = form->Bar.Left();
+  MouseTo(bar, 0, 55);
+  MouseTo(bar, 0, 50);
   Release();
-  EXPECT_DOUBLE_EQ(form->Bar.Left(), left + ui::XToTwips(3)) << "its left edge is now where the pointer was";
+  EXPECT_EQ(ui::XToPixels(moved), ui::XToPixels(left) + 3) << "its left edge went where the pointer was";
+  EXPECT_DOUBLE_EQ(form->Bar.Left(), moved) << "and stays there while the pointer rests on it";
+}
+
+TEST_F(Layout, TakingTheMouseAwayEndsADragAsAReleaseWould) {
+  const double listWidth = form->List1.Width();
+  Drag(100, /*release=*/false);
+  // Another window takes the mouse, as a message box or Alt+Tab would.
+  HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  SetCapture(other);
+  EXPECT_EQ(form->Bar.BackColor(), GetSysColor(COLOR_BTNFACE)) << "idle again";
+  EXPECT_NE(form->List1.Width(), listWidth) << "the list followed, as on a release";
+  EXPECT_DOUBLE_EQ(form->List1.Width(), form->Bar.Left() - 120);
+  ReleaseCapture();
+  DestroyWindow(other);
+  const double barLeft = form->Bar.Left();
+  MouseTo(form->Bar.Handle(), 1, 50);
+  MouseTo(form->Handle(), 300, 100);
+  EXPECT_DOUBLE_EQ(form->Bar.Left(), barLeft) << "the bar no longer follows the pointer";
 }
 
 TEST_F(Layout, AResizeEndsADragAndShrinkingNeverMovesTheBar) {
-  Drag(400, /*release=*/false);
+  Drag(ui::XToPixels(6000), /*release=*/false);
   ResizeClient(form->Handle(), 8175, 6000);
   EXPECT_EQ(form->Bar.BackColor(), GetSysColor(COLOR_BTNFACE)) << "the drag ended";
   const double barLeft = form->Bar.Left();

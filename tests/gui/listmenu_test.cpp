@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "paths.h"
 #include "support/files.h"
 #include "support/registry.h"
 #include "support/watcher.h"
@@ -52,6 +53,34 @@ class ListMenu : public WithFonts<ForegroundWindow> {
       input::MouseButtonSequence({down, up}, &Pump);
   }
 
+  int RowHeight() const { return static_cast<int>(SendMessageA(form->List1.Handle(), LB_GETITEMHEIGHT, 0, 0)); }
+  // The middle pixel of row k of those shown.
+  int RowY(int k) const { return k * RowHeight() + RowHeight() / 2; }
+
+  // Right clicks at the first and last pixel of rows, with the list scrolled a little.
+  void ExpectTheRowUnderThePointer() {
+    ASSERT_GT(form->List1.Count(), 20);
+    const int h = RowHeight();
+    struct Row {
+      int top, y, selected;
+    };
+    const Row rows[] = {{0, 0, 0}, {0, h - 1, 0}, {0, h, 1}, {3, 2 * h + 1, 5}, {2, 4 * h - 1, 5}, {4, 8 * h + 3, 12}};
+    for (const Row& r : rows) {
+      form->List1.SetTopIndex(r.top);
+      ASSERT_EQ(form->List1.TopIndex(), r.top);
+      WindowWatcher menu("#32768", nullptr, [&](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
+      Click(r.y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+      Settle([&] { return menu.Seen() > 0; }, 3000);
+      EXPECT_EQ(menu.Seen(), 1) << "the menu opened, y=" << r.y;
+      EXPECT_EQ(form->List1.ListIndex(), r.selected) << "top " << r.top << ", y=" << r.y << ", rows of " << h;
+      EXPECT_EQ(form->Text2.FontName(), form->List1.Item(r.selected)) << "and it is previewed";
+      EXPECT_EQ(GetFocus(), form->List1.Handle());
+      // The next click comes once the menu is gone (it may come as a double click: to the
+      // list that is a press like any other).
+      Settle(&NoMenuShown, 3000);
+    }
+  }
+
   static constexpr std::pair<const char*, const char*> kFamily[] = {
       {"Gbx Menu (TrueType)", "gbxmenu.ttf"},
       {"Gbx Menu Bold (TrueType)", "gbxmenub.ttf"},
@@ -61,40 +90,32 @@ class ListMenu : public WithFonts<ForegroundWindow> {
 
 TEST_F(ListMenu, ARightClickSelectsTheRowUnderThePointerPreviewsItAndOpensTheMenu) {
   Gather(*form);
-  ASSERT_GT(form->List1.Count(), 20);
-  // 9-point list font: rows of 180 twips, which is 12 pixels here.
-  ASSERT_EQ(SendMessageA(form->List1.Handle(), LB_GETITEMHEIGHT, 0, 0), 12);
-  struct Row {
-    int top, yPixels, selected;
-  };
-  const Row rows[] = {{0, 1, 0}, {0, 11, 0}, {0, 12, 1}, {3, 26, 5}, {2, 40, 5}, {4, 100, 12}};
-  for (const Row& r : rows) {
-    form->List1.SetTopIndex(r.top);
-    ASSERT_EQ(form->List1.TopIndex(), r.top);
-    std::wstring item;
-    WindowWatcher menu("#32768", nullptr, [&](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
-    Click(r.yPixels, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-    Settle([&] { return menu.Seen() > 0; }, 3000);
-    EXPECT_EQ(menu.Seen(), 1) << "the menu opened, y=" << r.yPixels;
-    EXPECT_EQ(form->List1.ListIndex(), r.selected) << "top " << r.top << ", y=" << r.yPixels;
-    const DWORD hit = static_cast<DWORD>(SendMessageA(form->List1.Handle(), LB_ITEMFROMPOINT, 0, MAKELPARAM(20, r.yPixels)));
-    EXPECT_EQ(LOWORD(hit), r.selected) << "the row chosen is the row under the pointer";
-    EXPECT_EQ(form->Text2.FontName(), form->List1.Item(r.selected)) << "and it is previewed";
-    EXPECT_EQ(GetFocus(), form->List1.Handle());
-    // The next click comes once the menu is gone (it may come as a double click: to the
-    // list that is a press like any other).
-    Settle(&NoMenuShown, 3000);
-  }
+  ExpectTheRowUnderThePointer();
+}
+
+TEST_F(ListMenu, ARightClickFindsItsRowWhenTheRowsAreTallerThanTheFontSize) {
+  // A face whose lines are more than twice its size: rows of 9 points x 20 twips would be
+  // far shorter than the rows the list lays out.
+  const std::string file = std::string(GBX_FONTS_DIR) + "\\gbx-tall.ttf";
+  ASSERT_GT(AddFontResourceExA(file.c_str(), FR_PRIVATE, nullptr), 0);
+  HFONT tall = CreateFontA(-PixelsFor(9), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Gbx Tall");
+  SendMessageA(form->List1.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(tall), TRUE);
+  Gather(*form);
+  EXPECT_GT(RowHeight(), ui::YToPixels(9 * 20) * 3 / 2) << "the rows follow the tall face";
+  ExpectTheRowUnderThePointer();
+  SendMessageA(form->List1.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(ui::DefaultUiFont()), FALSE);
+  DeleteObject(tall);
+  RemoveFontResourceExA(file.c_str(), FR_PRIVATE, nullptr);
 }
 
 TEST_F(ListMenu, AQuickSecondRightClickOpensTheMenuAgain) {
   Gather(*form);
   form->List1.SetTopIndex(0);
   WindowWatcher menu("#32768", nullptr, [](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
-  Click(30, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  Click(RowY(2), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
   Settle([&] { return menu.Seen() == 1 && NoMenuShown(); }, 3000);
   // Within the double-click time the system reports this press as a double click.
-  Click(30, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  Click(RowY(2), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
   Settle([&] { return menu.Seen() == 2; }, 3000);
   EXPECT_EQ(menu.Seen(), 2);
   EXPECT_EQ(form->List1.ListIndex(), 2);
@@ -108,7 +129,7 @@ TEST_F(ListMenu, ChoosingTheFirstItemCopiesTheName) {
     PostMessageA(m, WM_KEYDOWN, VK_RETURN, 0);
   });
   form->List1.SetTopIndex(0);
-  Click(30, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  Click(RowY(2), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
   Settle([&] { return menu.Seen() > 0; }, 3000);
   Pump();
   EXPECT_EQ(ClipboardText(form->Handle()), form->List1.Item(2));
@@ -117,15 +138,15 @@ TEST_F(ListMenu, ChoosingTheFirstItemCopiesTheName) {
 TEST_F(ListMenu, OtherPressesAndAnEmptyListOpenNoMenu) {
   {
     WindowWatcher menu("#32768", nullptr, [](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
-    Click(30, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+    Click(RowY(2), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
     EXPECT_EQ(menu.Seen(), 0) << "empty list";
     EXPECT_EQ(form->List1.ListIndex(), -1);
   }
   Gather(*form);
   WindowWatcher menu("#32768", nullptr, [](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
-  Click(30, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
+  Click(RowY(2), MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP);
   EXPECT_EQ(form->List1.ListIndex(), -1) << "a middle press selects nothing";
-  Click(30, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  Click(RowY(2), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
   EXPECT_EQ(menu.Seen(), 0);
 }
 
@@ -133,7 +154,7 @@ TEST_F(ListMenu, ADoubleClickPreviewsAndCopiesTheName) {
   Gather(*form);
   form->List1.SetTopIndex(0);
   PutOnClipboard(form->Handle(), "before");
-  Click(18, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, /*twice=*/true);
+  Click(RowY(1), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, /*twice=*/true);
   Settle([&] { return ClipboardText(form->Handle()) != L"before"; }, 3000);
   EXPECT_EQ(ClipboardText(form->Handle()), form->List1.Item(1));
   EXPECT_EQ(form->Text2.FontName(), form->List1.Item(1));

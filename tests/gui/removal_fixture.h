@@ -83,10 +83,10 @@ class Removal : public ForegroundWindow {
   // Runs the removal from the menu or by the Delete key, answering our question with
   // `answer` and any dialog of the shell with No; returns what the program said.
   std::vector<MessageBoxSeen> Remove(int answer) { return Answering(answer, [&] { form->m_List_Remove_Click(); }); }
-  std::vector<MessageBoxSeen> RemoveByDeleteKey(int answer) {
+  std::vector<MessageBoxSeen> RemoveByDeleteKey(int answer, bool shift = false, bool alt = false, bool ctrl = false) {
     return Answering(answer, [&] {
       form->List1.Focus();
-      input::PressKeyAndWait(VK_DELETE, &Pump);
+      input::PressKeyAndWait(VK_DELETE, &Pump, shift, alt, ctrl);
     });
   }
   std::vector<MessageBoxSeen> Answering(int answer, const std::function<void()>& act) {

@@ -139,10 +139,19 @@ TEST_F(Removal, FilesAlreadyGoneGiveAMessageNamingNone) {
   EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>") << "nothing to register again";
 }
 
-TEST_F(Removal, TheDeleteKeyDoesWhatTheMenuDoes) {
+TEST_F(Removal, TheDeleteKeyDoesWhatTheMenuDoesWithAnyOfShiftCtrlAndAlt) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
   Gather(*form);
   Select(L"Gbx Solo");
+  struct Row {
+    const char* what;
+    bool shift, alt, ctrl;
+  };
+  for (const Row& r : {Row{"Shift", true, false, false}, Row{"Alt", false, true, false}, Row{"Ctrl", false, false, true}}) {
+    const auto asked = RemoveByDeleteKey(IDNO, r.shift, r.alt, r.ctrl);
+    ASSERT_EQ(asked.size(), 1u) << r.what << "+Delete asks";
+    EXPECT_TRUE(asked[0].questionIcon) << r.what;
+  }
   const auto said = RemoveByDeleteKey(IDYES);
   ASSERT_EQ(said.size(), 1u);
   EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf"));

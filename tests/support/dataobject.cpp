@@ -13,6 +13,18 @@ TestDataObject* TestDataObject::Files(const std::vector<std::string>& paths) {
   return new TestDataObject(CF_HDROP, bytes);
 }
 
+TestDataObject* TestDataObject::Files(const std::vector<std::wstring>& paths) {
+  DROPFILES header{};
+  header.pFiles = sizeof header;
+  header.fWide = TRUE;
+  std::wstring names;
+  for (const auto& p : paths) names += p + L'\0';
+  names += L'\0';
+  std::string bytes(reinterpret_cast<const char*>(&header), sizeof header);
+  bytes.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
+  return new TestDataObject(CF_HDROP, bytes);
+}
+
 TestDataObject* TestDataObject::Text(const std::string& text) { return new TestDataObject(CF_TEXT, text + '\0'); }
 
 HRESULT TestDataObject::QueryInterface(REFIID riid, void** out) {

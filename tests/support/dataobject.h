@@ -11,6 +11,8 @@
 class TestDataObject : public IDataObject {
  public:
   static TestDataObject* Files(const std::vector<std::string>& paths);
+  // The same list in UTF-16, as the shell hands over names the code page cannot spell.
+  static TestDataObject* Files(const std::vector<std::wstring>& paths);
   static TestDataObject* Text(const std::string& text);
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override;
