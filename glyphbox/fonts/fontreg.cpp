@@ -17,47 +17,81 @@ constexpr DWORD kDataBytes = 255;
 
 }  // namespace
 
-LONG OpenFontRegKey(HKEY& hKey) {
+namespace {
+
+bool IsNt() {
   OSVERSIONINFOA version{};
   version.dwOSVersionInfoSize = sizeof version;  // 148
   ::GetVersionExA(&version);
-  std::string path = "SOFTWARE\\Microsoft\\Windows";
-  if (version.dwPlatformId == VER_PLATFORM_WIN32_NT) path += " NT";
-  path += "\\CurrentVersion\\Fonts";
-  // RegOpenKeyA asks for full access, which the removal needs to delete and restore values.
+  return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+// The values of one key, as the matching reads them; false once there are no more.
+bool NextValue(const EnumValueFn& enumValue, DWORD& index, bool& done, FontRegEntry& value) {
+  if (done || !enumValue) return false;
+  std::array<char, kNameChars> name{};
+  std::array<BYTE, kDataBytes> data{};
+  DWORD nameChars = kNameChars, dataBytes = kDataBytes, type = REG_NONE;
+  const LONG result = enumValue(index++, name.data(), &nameChars, &type, data.data(), &dataBytes);
+  // A value too long for the buffers is compared with what they hold. Any other failure
+  // means the key cannot be read on: going on would ask for ever.
+  if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) {
+    done = true;
+    return false;
+  }
+  value.strValueName = Cmmdl_NullCut::NullCut(ui::FromAnsi(std::string_view(name.data(), name.size())));
+  value.strFileName = Cmmdl_NullCut::NullCut(
+      ui::FromAnsi(std::string_view(reinterpret_cast<const char*>(data.data()), data.size())));
+  value.bComplete = result == ERROR_SUCCESS;
+  value.lType = type;
+  return true;
+}
+
+EnumValueFn Walk(HKEY key) {
+  if (!key) return {};
+  return [key](DWORD i, char* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* dataBytes) {
+    return ::RegEnumValueA(key, i, name, nameChars, nullptr, type, data, dataBytes);
+  };
+}
+
+}  // namespace
+
+LONG OpenFontRegKey(HKEY& hKey) {
+  const std::string path = std::string("SOFTWARE\\Microsoft\\Windows") + (IsNt() ? " NT" : "") + "\\CurrentVersion\\Fonts";
+  // RegOpenKeyA asks for the most the caller may have: the removal needs to delete and
+  // restore values, the scans only to read them.
   return ::RegOpenKeyA(HKEY_LOCAL_MACHINE, path.c_str(), &hKey);
 }
 
-FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& enumValue) {
+LONG OpenUserFontRegKey(HKEY& hKey) {
+  if (!IsNt()) return ERROR_FILE_NOT_FOUND;
+  return ::RegOpenKeyA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Fonts", &hKey);
+}
+
+FontKeys::FontKeys() {
+  if (HKEY raw = nullptr; OpenFontRegKey(raw) == ERROR_SUCCESS) machine_.Reset(raw);
+  if (HKEY raw = nullptr; OpenUserFontRegKey(raw) == ERROR_SUCCESS) user_.Reset(raw);
+}
+
+FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& machine, const EnumValueFn& user) {
+  FontKey key = FontKey::Machine;
   DWORD index = 0;
   bool done = false;
   const ValueSource next = [&](FontRegEntry& value) {
-    if (done) return false;
-    std::array<char, kNameChars> name{};
-    std::array<BYTE, kDataBytes> data{};
-    DWORD nameChars = kNameChars, dataBytes = kDataBytes;
-    const LONG result = enumValue(index++, name.data(), &nameChars, data.data(), &dataBytes);
-    if (result == ERROR_NO_MORE_ITEMS) return false;
-    // A value too long for the buffers is compared with what they hold. Any other failure
-    // means the key cannot be read on: going on would ask for ever.
-    if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) {
-      done = true;
-      return false;
+    if (key == FontKey::Machine && !NextValue(machine, index, done, value)) {
+      key = FontKey::User;
+      index = 0;
+      done = false;
     }
-    value.strValueName =
-        Cmmdl_NullCut::NullCut(ui::FromAnsi(std::string_view(name.data(), name.size())));
-    value.strFileName = Cmmdl_NullCut::NullCut(
-        ui::FromAnsi(std::string_view(reinterpret_cast<const char*>(data.data()), data.size())));
-    value.bComplete = result == ERROR_SUCCESS;
+    if (key == FontKey::User && !NextValue(user, index, done, value)) return false;
+    value.key = key;
     return true;
   };
   return MatchFontValues(strFontName, next);
 }
 
-FontRegInfo ScanFontKey(HKEY key, std::wstring& strFontName) {
-  return ScanFontValues(strFontName, [key](DWORD i, char* name, DWORD* nameChars, BYTE* data, DWORD* dataBytes) {
-    return ::RegEnumValueA(key, i, name, nameChars, nullptr, nullptr, data, dataBytes);
-  });
+FontRegInfo ScanFontKeys(const FontKeys& keys, std::wstring& strFontName) {
+  return ScanFontValues(strFontName, Walk(keys.Get(FontKey::Machine)), Walk(keys.Get(FontKey::User)));
 }
 
 void ReportUnplaced(HWND owner) {
@@ -65,11 +99,7 @@ void ReportUnplaced(HWND owner) {
 }
 
 FontRegInfo GetFontRegInfo(std::wstring& strFontName, HWND owner) {
-  FontRegInfo info;
-  if (HKEY raw = nullptr; OpenFontRegKey(raw) == ERROR_SUCCESS) {
-    const ui::UniqueKey key(raw);
-    info = ScanFontKey(key.Get(), strFontName);
-  }
+  const FontRegInfo info = ScanFontKeys(FontKeys(), strFontName);
   if (info.lMax == -1) ReportUnplaced(owner);
   return info;
 }

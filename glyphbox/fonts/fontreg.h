@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fonts/fontregrules.h"
+#include "ui/handles.h"
 #include "ui/win.h"
 
 namespace mdl_RemoveFont {
@@ -12,15 +13,32 @@ namespace mdl_RemoveFont {
 // Opens HKLM's fonts key (" NT" in the path on the NT platform) with the rights to read,
 // delete and set values; returns the registry result code (0 when hKey was opened).
 LONG OpenFontRegKey(HKEY& hKey);
+// The same for the current user's fonts key (fonts installed for this user alone, since
+// Windows 10 1809); platforms without one answer ERROR_FILE_NOT_FOUND.
+LONG OpenUserFontRegKey(HKEY& hKey);
 
-// One RegEnumValueA-shaped call: index, name buffer and its length in characters, data
-// buffer and its size in bytes.
-using EnumValueFn = std::function<LONG(DWORD index, char* name, DWORD* nameChars, BYTE* data, DWORD* dataBytes)>;
+// The fonts keys of one scan or removal, each opened once: the machine's and the user's
+// (either may be missing).
+class FontKeys {
+ public:
+  FontKeys();
+  HKEY Get(FontKey key) const { return (key == FontKey::Machine ? machine_ : user_).Get(); }
 
-// Walks the values with fresh, NUL-filled buffers for every call and matches them.
-FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& enumValue);
-// The same walk over an open fonts key.
-FontRegInfo ScanFontKey(HKEY key, std::wstring& strFontName);
+ private:
+  ui::UniqueKey machine_, user_;
+};
+
+// One RegEnumValueA-shaped call: index, name buffer and its length in characters, the
+// value's type, data buffer and its size in bytes.
+using EnumValueFn =
+    std::function<LONG(DWORD index, char* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* dataBytes)>;
+
+// Walks the keys' values in turn, machine first, with fresh NUL-filled buffers for every
+// call, and matches them as one sequence; each entry remembers its key. A key missing from
+// the list (no walk) is left out.
+FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& machine, const EnumValueFn& user = {});
+// The same walk over the open fonts keys.
+FontRegInfo ScanFontKeys(const FontKeys& keys, std::wstring& strFontName);
 
 // What the user is told when the registry cannot place a font.
 void ReportUnplaced(HWND owner);

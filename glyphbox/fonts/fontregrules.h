@@ -9,10 +9,15 @@
 
 namespace mdl_RemoveFont {
 
+// The keys a value can come from, in the order they are read.
+enum class FontKey { Machine, User };
+
 struct FontRegEntry {
   std::wstring strValueName;
   std::wstring strFileName;
   bool bComplete = true;  // false when the value did not fit the scan's buffers
+  FontKey key = FontKey::Machine;
+  unsigned long lType = 1;  // the value's registry type: REG_SZ (1) or REG_EXPAND_SZ (2) as a rule
 };
 
 struct FontRegInfo {

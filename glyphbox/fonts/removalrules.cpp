@@ -1,5 +1,8 @@
 #include "fonts/removalrules.h"
 
+#include <algorithm>
+#include <cwctype>
+
 namespace mdl_RemoveFont {
 
 namespace {
@@ -31,7 +34,23 @@ bool IsFullPath(std::wstring_view data) {
 
 std::wstring FontFilePath(std::wstring_view fontsFolder, std::wstring_view data) {
   if (IsFullPath(data)) return std::wstring(data);
+  const bool rooted = !data.empty() && (data[0] == L'\\' || data[0] == L'/');
+  if (rooted && fontsFolder.size() >= 2 && fontsFolder[1] == L':') return std::wstring(fontsFolder.substr(0, 2)) + std::wstring(data);
   return std::wstring(fontsFolder) + std::wstring(data);
+}
+
+std::vector<std::wstring> DistinctPaths(const std::vector<std::wstring>& paths) {
+  const auto folded = [](std::wstring p) {
+    for (auto& c : p) c = c == L'/' ? L'\\' : static_cast<wchar_t>(std::towlower(c));
+    return p;
+  };
+  std::vector<std::wstring> distinct, seen;
+  for (const auto& p : paths) {
+    if (std::find(seen.begin(), seen.end(), folded(p)) != seen.end()) continue;
+    seen.push_back(folded(p));
+    distinct.push_back(p);
+  }
+  return distinct;
 }
 
 bool UsableShellPath(std::string_view ansiPath) {

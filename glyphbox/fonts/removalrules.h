@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fonts/fontregrules.h"
 
@@ -19,10 +20,15 @@ std::wstring FailureText(std::wstring_view F);
 // -1 when there is none. itemText(i) gives the list's text of entry i.
 int NeighbourIndex(int index, std::wstring_view N, const std::function<std::wstring(int)>& itemText);
 
-// Registry data that is already a path ("C:\...", "\\server\...") stands for itself; a bare
-// file name lies in the fonts folder.
+// Registry data that is already a path ("C:\...", "\\server\...") stands for itself; one
+// rooted without a drive ("\Windows\Fonts\...") lies on the fonts folder's drive; a bare
+// file name lies in the fonts folder. Environment variables are the caller's to expand.
 bool IsFullPath(std::wstring_view data);
 std::wstring FontFilePath(std::wstring_view fontsFolder, std::wstring_view data);
+
+// The paths with every one that names a file named before left out (paths compare without
+// regard to case): two values may name one file.
+std::vector<std::wstring> DistinctPaths(const std::vector<std::wstring>& paths);
 
 // A path the shell takes for exactly one file: no wildcard characters once in the ANSI
 // code page, short enough for its buffers, and naming a file rather than a folder (an

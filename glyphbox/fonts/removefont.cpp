@@ -18,29 +18,46 @@ namespace mdl_RemoveFont {
 
 namespace {
 
-// The key RegOpenKeyA opened may carry fewer rights than the removal and its rollback need.
+// A key opened with the most its user may have can still lack what the removal and its
+// rollback need: deleting and setting values.
 bool KeyAllowsChanges(HKEY key) {
   HKEY probe = nullptr;
-  if (::RegOpenKeyExA(key, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &probe) != ERROR_SUCCESS) return false;
+  if (!key || ::RegOpenKeyExA(key, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &probe) != ERROR_SUCCESS)
+    return false;
   ::RegCloseKey(probe);
   return true;
 }
 
-bool Ready(std::wstring_view folder, HKEY key, const FontRegInfo& info, const std::vector<std::wstring>& paths) {
-  if (folder.size() < 2 || !KeyAllowsChanges(key)) return false;
+enum class Readiness { Ready, NeedsAdministrator, NotReady };
+
+Readiness Check(std::wstring_view folder, const FontKeys& keys, const FontRegInfo& info,
+                const std::vector<std::wstring>& paths) {
+  for (long i = 0; i <= info.lMax; ++i)
+    if (!KeyAllowsChanges(keys.Get(info.Entries[i].key)))
+      return info.Entries[i].key == FontKey::Machine ? Readiness::NeedsAdministrator : Readiness::NotReady;
+  if (folder.size() < 2) return Readiness::NotReady;
   for (long i = 0; i <= info.lMax; ++i) {
     // A value cut short by the scan's buffers names some other file, or none.
-    if (!info.Entries[i].bComplete || info.Entries[i].strFileName.empty()) return false;
-    if (!UsableShellPath(ui::ToAnsi(paths[i]))) return false;
+    if (!info.Entries[i].bComplete || info.Entries[i].strFileName.empty()) return Readiness::NotReady;
+    if (!UsableShellPath(ui::ToAnsi(paths[i]))) return Readiness::NotReady;
     const DWORD attributes = ::GetFileAttributesA(ui::ToAnsi(paths[i]).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return Readiness::NotReady;
   }
-  return true;
+  return Readiness::Ready;
+}
+
+// The value's data as the path of its file: environment variables ("%WINDIR%") expanded.
+std::wstring PathOf(std::wstring_view fontsFolder, const FontRegEntry& entry) {
+  std::wstring data(::ExpandEnvironmentStringsW(entry.strFileName.c_str(), nullptr, 0), L'\0');
+  data.resize(::ExpandEnvironmentStringsW(entry.strFileName.c_str(), data.data(), static_cast<DWORD>(data.size())));
+  while (!data.empty() && data.back() == L'\0') data.pop_back();
+  return FontFilePath(fontsFolder, data.empty() ? entry.strFileName : data);
 }
 
 // Moves the files to the recycle bin. A file the bin cannot take makes the shell ask
 // before it deletes anything for good; a refusal there leaves the file where it was.
 bool MoveToRecycleBin(HWND owner, const std::vector<std::wstring>& paths) {
+  if (paths.empty()) return true;
   std::string list;
   for (const auto& path : paths) list += ui::ToAnsi(path) + '\0';
   list += '\0';
@@ -61,12 +78,10 @@ bool MoveToRecycleBin(HWND owner, const std::vector<std::wstring>& paths) {
 RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex, const ItemText& itemText,
                          const std::function<void(const std::wstring& face)>& leaveFont) {
   RemovalResult result;
-  // One key for the scan, the removal and the rollback.
-  HKEY raw = nullptr;
-  const bool opened = OpenFontRegKey(raw) == ERROR_SUCCESS;
-  const ui::UniqueKey key(opened ? raw : nullptr);
+  // Each key is opened once, for the scan, the removal and the rollback.
+  const FontKeys keys;
   std::wstring N = itemText(static_cast<int>(lIndex));
-  const FontRegInfo info = opened ? ScanFontKey(key.Get(), N) : FontRegInfo{};
+  const FontRegInfo info = ScanFontKeys(keys, N);
   if (info.lMax < 0) {
     ReportUnplaced(owner);
     return result;
@@ -77,12 +92,20 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
 
   // Nothing is touched unless every part of the removal and of its rollback can be done.
   std::vector<std::wstring> paths;
-  for (long i = 0; i <= info.lMax; ++i) paths.push_back(FontFilePath(fontsFolder, info.Entries[i].strFileName));
-  if (!Ready(fontsFolder, key.Get(), info, paths)) {
-    mainwnd::AppMessage(owner, L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。",
+  for (long i = 0; i <= info.lMax; ++i) paths.push_back(PathOf(fontsFolder, info.Entries[i]));
+  if (const Readiness readiness = Check(fontsFolder, keys, info, paths); readiness != Readiness::Ready) {
+    mainwnd::AppMessage(owner,
+                        readiness == Readiness::NeedsAdministrator
+                            ? L"このフォントを削除するには管理者の権限が必要です。\r\n\r\nフォントは変更していません。"
+                            : L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。",
                         MB_ICONERROR | MB_OK);
     return result;
   }
+  // The shell is given each file once, and only the files there are: a value whose file
+  // is already gone is removed with the others.
+  std::vector<std::wstring> files;
+  for (const auto& path : DistinctPaths(paths))
+    if (Cmmdl_FileExists::FileExists(path)) files.push_back(path);
 
   result.neighbour = NeighbourIndex(static_cast<int>(lIndex), N, itemText);
   std::wstring P = result.neighbour >= 0 ? itemText(result.neighbour) : std::wstring();
@@ -93,17 +116,18 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
     // The running system may know the font by its full path only.
     if (!::RemoveFontResourceA(ui::ToAnsi(entry.strFileName).c_str()))
       ::RemoveFontResourceA(ui::ToAnsi(paths[i]).c_str());
-    ::RegDeleteValueA(key.Get(), ui::ToAnsi(entry.strValueName).c_str());
+    ::RegDeleteValueA(keys.Get(entry.key), ui::ToAnsi(entry.strValueName).c_str());
   }
 
   // A window that does not answer must not hang the removal.
   DWORD_PTR ignored = 0;
   ::SendMessageTimeoutA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, 5000, &ignored);
 
-  if (MoveToRecycleBin(owner, paths)) {
+  if (MoveToRecycleBin(owner, files)) {
     result.outcome = RemovalResult::Outcome::Removed;
     return result;
   }
+  // Each value goes back into its own key exactly as it was: its data and its type.
   result.outcome = RemovalResult::Outcome::Kept;
   for (long i = 0; i <= info.lMax; ++i) {
     const FontRegEntry& entry = info.Entries[i];
@@ -111,7 +135,7 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
     result.kept += L"\r\n" + entry.strFileName;
     ::AddFontResourceA(ui::ToAnsi(paths[i]).c_str());
     const std::string data = ui::ToAnsi(entry.strFileName);
-    ::RegSetValueExA(key.Get(), ui::ToAnsi(entry.strValueName).c_str(), 0, REG_SZ,
+    ::RegSetValueExA(keys.Get(entry.key), ui::ToAnsi(entry.strValueName).c_str(), 0, entry.lType,
                      reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(data.size() + 1));
   }
   return result;

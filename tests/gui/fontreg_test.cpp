@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fonts/fileexists.h"
@@ -114,7 +115,7 @@ TEST(FontRegistryWalk, EveryCallGetsClearedBuffersAndFullSizes) {
   int calls = 0;
   bool alwaysFresh = true;
   std::wstring name = L"Alpha";
-  const FontRegInfo info = ScanFontValues(name, [&](DWORD index, char* n, DWORD* nChars, BYTE* d, DWORD* dBytes) -> LONG {
+  const FontRegInfo info = ScanFontValues(name, [&](DWORD index, char* n, DWORD* nChars, DWORD*, BYTE* d, DWORD* dBytes) -> LONG {
     ++calls;
     alwaysFresh &= *nChars == 255 && *dBytes == 255;
     for (DWORD i = 0; i < 255; ++i) alwaysFresh &= n[i] == 0 && d[i] == 0;
@@ -140,11 +141,63 @@ TEST(FontRegistryWalk, EveryCallGetsClearedBuffersAndFullSizes) {
 TEST(FontRegistryWalk, AKeyThatCannotBeReadEndsTheWalk) {
   int calls = 0;
   std::wstring name = L"Alpha";
-  const FontRegInfo info = ScanFontValues(name, [&](DWORD, char*, DWORD*, BYTE*, DWORD*) -> LONG {
+  const FontRegInfo info = ScanFontValues(name, [&](DWORD, char*, DWORD*, DWORD*, BYTE*, DWORD*) -> LONG {
     return ++calls > 100000 ? ERROR_NO_MORE_ITEMS : ERROR_KEY_DELETED;
   });
   EXPECT_EQ(info.lMax, -1);
   EXPECT_EQ(calls, 1) << "a failing key is not asked again and again";
+}
+
+namespace {
+
+// A key holding the given values (name, data, type), as RegEnumValueA hands them out.
+EnumValueFn KeyOf(std::vector<std::tuple<const char*, const char*, DWORD>> values, int* calls) {
+  return [values, calls](DWORD index, char* n, DWORD*, DWORD* type, BYTE* d, DWORD*) -> LONG {
+    ++*calls;
+    if (index >= values.size()) return ERROR_NO_MORE_ITEMS;
+    strcpy(n, std::get<0>(values[index]));
+    strcpy(reinterpret_cast<char*>(d), std::get<1>(values[index]));
+    *type = std::get<2>(values[index]);
+    return ERROR_SUCCESS;
+  };
+}
+
+}  // namespace
+
+TEST(FontRegistryWalk, TheUsersKeyFollowsTheMachinesAsOneSequence) {
+  int machineCalls = 0, userCalls = 0;
+  const auto machine = KeyOf({{"Alpha (TrueType)", "alpha.ttf", REG_SZ}, {"Beta & Gamma (TrueType)", "bg.ttc", REG_SZ}},
+                             &machineCalls);
+  const auto user = KeyOf({{"Alpha Bold (TrueType)", "C:\\u\\alphab.ttf", REG_EXPAND_SZ},
+                           {"Gamma & Delta (TrueType)", "C:\\u\\gd.ttc", REG_SZ}},
+                          &userCalls);
+  struct Row {
+    const wchar_t* name;
+    std::vector<std::wstring> files;
+    std::vector<FontKey> keys;
+  };
+  const Row rows[] = {
+      {L"Alpha", {L"alpha.ttf", L"C:\\u\\alphab.ttf"}, {FontKey::Machine, FontKey::User}},
+      {L"Gamma", {L"bg.ttc"}, {FontKey::Machine}},      // a single match ends the walk in the machine's key
+      {L"Delta", {L"C:\\u\\gd.ttc"}, {FontKey::User}},  // and in the user's, whatever came before
+  };
+  for (const Row& r : rows) {
+    std::wstring name = r.name;
+    const FontRegInfo info = ScanFontValues(name, machine, user);
+    EXPECT_EQ(Files(info), r.files) << testing::PrintToString(std::wstring(r.name));
+    std::vector<FontKey> keys;
+    for (long i = 0; i <= info.lMax; ++i) keys.push_back(info.Entries[i].key);
+    EXPECT_EQ(keys, r.keys) << testing::PrintToString(std::wstring(r.name));
+  }
+  std::wstring alpha = L"Alpha";
+  EXPECT_EQ(ScanFontValues(alpha, machine, user).Entries[1].lType, static_cast<unsigned long>(REG_EXPAND_SZ))
+      << "the value's type comes with it";
+  userCalls = 0;
+  std::wstring gamma = L"Gamma";
+  ScanFontValues(gamma, machine, user);
+  EXPECT_EQ(userCalls, 0) << "the user's key is not read after a single match";
+  std::wstring none = L"Alpha";
+  EXPECT_EQ(Files(ScanFontValues(none, machine)), std::vector<std::wstring>{L"alpha.ttf"}) << "no user key";
 }
 
 TEST(FontRegistryKey, OpensTheNtFontsKeyWithWriteRights) {

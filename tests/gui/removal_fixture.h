@@ -47,6 +47,12 @@ class Removal : public ForegroundWindow {
       registry::DeleteFontValue(f.value);
       DeleteFileA((FontsFolder() + f.file).c_str());
     }
+    for (const FontFile& f : installedForUser_) {
+      while (RemoveFontResourceA((UserFontsFolder() + f.file).c_str())) {
+      }
+      registry::DeleteFontValue(f.value, HKEY_CURRENT_USER);
+      DeleteFileA((UserFontsFolder() + f.file).c_str());
+    }
     EmptyFolder(TrashFolder() + "\\files");
     EmptyFolder(TrashFolder() + "\\info");
   }
@@ -60,6 +66,32 @@ class Removal : public ForegroundWindow {
       installed_.push_back(f);
     }
   }
+
+  // Installs for the current user alone, as Windows 10 does without administrator rights:
+  // the file under %LOCALAPPDATA%, its full path under HKCU (or, as REG_EXPAND_SZ, the path
+  // through %LOCALAPPDATA%), and the resource added here, since Wine loads no user's fonts.
+  void InstallForUser(std::initializer_list<FontFile> files, DWORD type = REG_SZ) {
+    CreateDirectoryA((LocalAppData() + "\\Microsoft").c_str(), nullptr);
+    CreateDirectoryA((LocalAppData() + "\\Microsoft\\Windows").c_str(), nullptr);
+    CreateDirectoryA(UserFontsFolder().c_str(), nullptr);
+    for (const FontFile& f : files) {
+      const std::string to = UserFontsFolder() + f.file;
+      ASSERT_TRUE(CopyFileA((std::string(GBX_FONTS_DIR) + "\\" + f.file).c_str(), to.c_str(), FALSE)) << f.file;
+      registry::SetFontValue(f.value, type == REG_EXPAND_SZ ? UserFontData(f.file) : to, HKEY_CURRENT_USER, type);
+      AddFontResourceA(to.c_str());
+      installedForUser_.push_back(f);
+    }
+  }
+  static std::string LocalAppData() {
+    char path[MAX_PATH] = {};
+    GetEnvironmentVariableA("LOCALAPPDATA", path, MAX_PATH);
+    return path;
+  }
+  static std::string UserFontsFolder() { return LocalAppData() + "\\Microsoft\\Windows\\Fonts\\"; }
+  static std::string UserFontData(const char* file) {
+    return std::string("%LOCALAPPDATA%\\Microsoft\\Windows\\Fonts\\") + file;
+  }
+  std::string InUserFolder(const char* file) const { return Contents(UserFontsFolder() + file); }
 
   // Everything the removal must not lose: each installed file's bytes, wherever they are.
   World Snapshot() const {
@@ -108,6 +140,6 @@ class Removal : public ForegroundWindow {
     return said;
   }
 
-  std::vector<FontFile> installed_;
+  std::vector<FontFile> installed_, installedForUser_;
 };
 

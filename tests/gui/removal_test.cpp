@@ -127,16 +127,58 @@ TEST_F(Removal, AFileHeldOpenIsRegisteredAgainAndNamed) {
   EXPECT_EQ(form->Text2.FontName(), L"Gbx Quad");
 }
 
-TEST_F(Removal, FilesAlreadyGoneGiveAMessageNamingNone) {
-  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather(*form);
-  Select(L"Gbx Solo");
-  RemoveFontResourceA((FontsFolder() + "gbx-solo.ttf").c_str());
-  DeleteFileA((FontsFolder() + "gbx-solo.ttf").c_str());
+TEST_F(Removal, AStaleValueGoesWithTheOthersAndTheRealFilesToTheRecycleBin) {
+  Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
+  Search(*form, L"gbx quad");
+  Select(L"Gbx Quad");
+  // The bold file went before the removal, its registration stayed.
+  RemoveFontResourceA((FontsFolder() + "gbx-quadb.ttf").c_str());
+  DeleteFileA((FontsFolder() + "gbx-quadb.ttf").c_str());
   const auto said = Remove(IDYES);
-  ASSERT_EQ(said.size(), 2u);
-  EXPECT_EQ(said[1].text, L" を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
-  EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>") << "nothing to register again";
+  EXPECT_EQ(said.size(), 1u) << "no failure: the question only";
+  EXPECT_EQ(FontValue("Gbx Quad (TrueType)"), "<none>");
+  EXPECT_EQ(FontValue("Gbx Quad Bold (TrueType)"), "<none>");
+  EXPECT_EQ(InTrash("gbx-quad.ttf"), Original("gbx-quad.ttf"));
+  EXPECT_EQ(IndexOf(form->List1, L"Gbx Quad"), -1);
+}
+
+TEST_F(Removal, TwoValuesNamingOneFileMoveItOnce) {
+  Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}});
+  registry::SetFontValue("Gbx Quad Italic (TrueType)", "GBX-QUAD.TTF");
+  Search(*form, L"gbx quad");
+  Select(L"Gbx Quad");
+  const auto said = Remove(IDYES);
+  EXPECT_EQ(said.size(), 1u) << "no failure: the question only";
+  EXPECT_EQ(FontValue("Gbx Quad Italic (TrueType)"), "<none>");
+  EXPECT_EQ(InTrash("gbx-quad.ttf"), Original("gbx-quad.ttf"));
+}
+
+TEST_F(Removal, DataWithAVariableOrWithoutADriveNamesTheRealFile) {
+  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
+  struct Row {
+    const char* what;
+    std::string data;
+    DWORD type;
+  };
+  const Row rows[] = {
+      {"%WINDIR%", "%WINDIR%\\Fonts\\gbx-solo.ttf", REG_EXPAND_SZ},
+      {"rooted without a drive", FontsFolder().substr(2) + "gbx-solo.ttf", REG_SZ},
+  };
+  for (const Row& r : rows) {
+    const std::string file = FontsFolder() + "gbx-solo.ttf";
+    CopyFileA((std::string(GBX_FONTS_DIR) + "\\gbx-solo.ttf").c_str(), file.c_str(), FALSE);
+    AddFontResourceA(file.c_str());
+    registry::SetFontValue("Gbx Solo (TrueType)", r.data, HKEY_LOCAL_MACHINE, r.type);
+    Gather(*form);
+    Select(L"Gbx Solo");
+    const auto said = Remove(IDYES);
+    EXPECT_EQ(said.size(), 1u) << r.what << ": no failure";
+    EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>") << r.what;
+    EXPECT_EQ(InFontsFolder("gbx-solo.ttf"), "<missing>") << r.what;
+    EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf")) << r.what;
+    EmptyFolder(TrashFolder() + "\\files");
+    EmptyFolder(TrashFolder() + "\\info");
+  }
 }
 
 TEST_F(Removal, TheDeleteKeyDoesWhatTheMenuDoesWithAnyOfShiftCtrlAndAlt) {

@@ -1,0 +1,83 @@
+// Fonts installed for the current user alone: their file names copied, their removal
+// without administrator rights, and a machine's font beside them.
+#include "removal_fixture.h"
+#include "support/text.h"
+
+using PerUserFonts = Removal;
+
+TEST_F(PerUserFonts, AFamilyOfTwoIsCopiedByFullPathAndRemovedFromTheUsersKeyOnly) {
+  InstallForUser({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
+  const auto machine = registry::FontValues();
+  Search(*form, L"gbx quad");
+  Select(L"Gbx Quad");
+  form->m_List_Copy_Click(1);
+  EXPECT_EQ(ClipboardText(form->Handle()),
+            FromCp932(UserFontsFolder() + "gbx-quad.ttf\r\n" + UserFontsFolder() + "gbx-quadb.ttf\r\n"));
+
+  const auto said = Remove(IDYES);
+  ASSERT_EQ(said.size(), 1u) << "the question only";
+  for (const char* value : {"Gbx Quad (TrueType)", "Gbx Quad Bold (TrueType)"})
+    EXPECT_EQ(FontValue(value, HKEY_CURRENT_USER), "<none>") << value;
+  for (const char* file : {"gbx-quad.ttf", "gbx-quadb.ttf"}) {
+    EXPECT_EQ(InUserFolder(file), "<missing>") << file;
+    EXPECT_EQ(InTrash(file), Original(file)) << file;
+  }
+  EXPECT_EQ(registry::FontValues(), machine) << "the machine's key is untouched";
+  EXPECT_EQ(IndexOf(form->List1, L"Gbx Quad"), -1);
+}
+
+TEST_F(PerUserFonts, AFailedMoveRestoresTheUsersValuesWithTheirDataAndType) {
+  InstallForUser({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}});
+  InstallForUser({{"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}}, REG_EXPAND_SZ);
+  Search(*form, L"gbx quad");
+  Select(L"Gbx Quad");
+  HANDLE held = CreateFileA((UserFontsFolder() + "gbx-quadb.ttf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  const auto said = Remove(IDYES);
+  CloseHandle(held);
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_EQ(said[1].text, FromCp932(UserFontData("gbx-quadb.ttf")) +
+                              L" を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
+  EXPECT_EQ(FontValue("Gbx Quad Bold (TrueType)", HKEY_CURRENT_USER), UserFontData("gbx-quadb.ttf"));
+  EXPECT_EQ(registry::FontValueType("Gbx Quad Bold (TrueType)", HKEY_CURRENT_USER), static_cast<DWORD>(REG_EXPAND_SZ))
+      << "written back as it was";
+  EXPECT_EQ(InUserFolder("gbx-quadb.ttf"), Original("gbx-quadb.ttf"));
+}
+
+TEST_F(PerUserFonts, AFamilyWithAValueInEachKeyIsCopiedAndRemovedWhole) {
+  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
+  InstallForUser({{"Gbx Solo Bold (TrueType)", "gbx-sib.ttf"}});
+  Gather(*form);
+  Select(L"Gbx Solo");
+  form->m_List_Copy_Click(1);
+  EXPECT_EQ(ClipboardText(form->Handle()), FromCp932("gbx-solo.ttf\r\n" + UserFontsFolder() + "gbx-sib.ttf\r\n"));
+  const auto said = Remove(IDYES);
+  ASSERT_EQ(said.size(), 1u);
+  EXPECT_EQ(said[0].text.substr(0, said[0].text.find(L"これら")), L"Gbx Solo (TrueType)\r\nGbx Solo Bold (TrueType)\r\n");
+  EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>");
+  EXPECT_EQ(FontValue("Gbx Solo Bold (TrueType)", HKEY_CURRENT_USER), "<none>");
+  EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf"));
+  EXPECT_EQ(InTrash("gbx-sib.ttf"), Original("gbx-sib.ttf"));
+}
+
+TEST_F(PerUserFonts, WithoutAdministratorRightsOnlyTheUsersFontsCanBeRemoved) {
+  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
+  InstallForUser({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}});
+  Search(*form, L"Gbx [QS]*");
+  registry::MachineFontsKeyReadOnly readOnly;
+
+  Select(L"Gbx Solo");
+  const World before = Snapshot();
+  auto said = Remove(IDYES);
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_EQ(said[1].text, L"このフォントを削除するには管理者の権限が必要です。\r\n\r\nフォントは変更していません。");
+  EXPECT_TRUE(said[1].errorIcon);
+  EXPECT_EQ(Snapshot(), before) << "nothing changed";
+  EXPECT_EQ(form->Text2.FontName(), L"Gbx Solo") << "not even the preview moved";
+
+  Select(L"Gbx Quad");
+  said = Remove(IDYES);
+  ASSERT_EQ(said.size(), 1u) << "the user's own font needs no rights the user lacks";
+  EXPECT_EQ(FontValue("Gbx Quad (TrueType)", HKEY_CURRENT_USER), "<none>");
+  EXPECT_EQ(InTrash("gbx-quad.ttf"), Original("gbx-quad.ttf"));
+}
