@@ -3,8 +3,11 @@
 //   bench gather           Form1 loaded, Command1 clicked, until List1 is shown again (ms),
 //                          then searches, 200 previews at 9 and 460 points, a dropped
 //                          file of 6 GB, and memory
+//   bench previewfloor     the same 200 preview switches on a bare multi-line edit box (ms)
 //   bench startup EXE      process start until a visible window titled after it (ms)
 #include "mainwnd/form1.h"
+#include "mainwnd/sampletext.h"
+#include "ui/text.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -122,6 +125,51 @@ void DropHugeFile(Form1& form) {
   DeleteFileA(path.c_str());
 }
 
+// The platform's own cost of a preview switch: a multi-line edit box like the preview, with
+// the same sample text, given a new font for each of the faces the preview goes through,
+// from the font change to the repainted box.
+int PreviewFloor() {
+  HWND list = CreateWindowExA(0, "LISTBOX", "", LBS_SORT | LBS_HASSTRINGS, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HDC screen = GetDC(nullptr);
+  EnumFontsA(screen, nullptr, [](const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM p) -> int {
+    SendMessageA(reinterpret_cast<HWND>(p), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lf->lfFaceName));
+    return 1;
+  }, reinterpret_cast<LPARAM>(list));
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  HWND window = CreateWindowExA(0, "STATIC", "Floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, ui::XToPixels(8175),
+                                ui::YToPixels(5775), nullptr, nullptr, nullptr, nullptr);
+  HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                              WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
+                              ui::XToPixels(2595), ui::YToPixels(120), ui::XToPixels(5415), ui::YToPixels(4560),
+                              window, nullptr, nullptr, nullptr);
+  SetWindowTextA(edit, ui::ToAnsi(mainwnd::kSampleText).c_str());
+  LOGFONTA lf{};
+  GetObjectA(ui::DefaultUiFont(), sizeof lf, &lf);
+  lf.lfCharSet = DEFAULT_CHARSET;
+  const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  for (const int size : {9, 460}) {
+    lf.lfHeight = -MulDiv(size, dpi, 72);
+    std::vector<double> each;
+    HFONT current = nullptr;
+    for (int i = 0; i < 200 && i < count; ++i) {
+      SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(lf.lfFaceName));
+      Pump();
+      const double start = Now();
+      HFONT font = CreateFontIndirectA(&lf);
+      SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+      RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+      each.push_back(Now() - start);
+      if (current) DeleteObject(current);
+      current = font;
+    }
+    std::printf("previewfloor%d_median_ms %.2f\n", size, Median(each));
+  }
+  DestroyWindow(window);
+  DestroyWindow(list);
+  return 0;
+}
+
 int Gather() {
   Form1 form;
   form.Load();
@@ -209,7 +257,8 @@ int main(int argc, char** argv) {
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "floor") return Floor();
   if (mode == "gather") return Gather();
+  if (mode == "previewfloor") return PreviewFloor();
   if (mode == "startup" && argc > 3) return Startup(argv[2], argv[3]);
-  std::fprintf(stderr, "usage: bench floor | gather | startup EXE TITLE\n");
+  std::fprintf(stderr, "usage: bench floor | gather | previewfloor | startup EXE TITLE\n");
   return 2;
 }

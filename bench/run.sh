@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Measures Glyphbox against the platform's own cost with K installed fonts (K from
-# BENCH_SIZES, default "1000 5000 20000"), each K in a throwaway prefix of its own, and
+# BENCH_SIZES, default "300 1000 5000 20000"), each K in a throwaway prefix of its own, and
 # writes the table to build/bench/results.md. Not a test: nothing here passes or fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,21 +30,21 @@ results="$out/results.md"
   echo "# Glyphbox benchmark"
   echo
   echo "Machine: $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo), $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo), $(wine --version). Median and min of $reps runs, ms."
-  echo "Previews: median over 200 consecutive entries, from the click handler to the repainted preview."
+  echo "Previews: median over 200 consecutive entries, from the click handler to the repainted preview; their floor: the same faces on a bare multi-line edit box with the same text, from the font change to the repainted box."
   echo "GDI objects: after loading / after a gather / after 20 previews / after 200 previews."
   echo
-  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt | preview 460 pt | start-up | minimal window | start-up/minimal | peak MB | GDI objects | drop 6 GB |"
-  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | peak MB | GDI objects | drop 6 GB |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 } >"$results"
 
-for k in ${BENCH_SIZES:-1000 5000 20000}; do
+for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   env_dir="$out/env-$k"
   rm -rf "$env_dir"
   wine_env "$env_dir"
   prepare_prefix "$env_dir/wineboot.log"
   /usr/bin/python3 "$root/bench/make_fonts.py" "$k" "$WINEPREFIX/drive_c/windows/Fonts"
   wine "$bench" floor >/dev/null 2>&1 || true  # let Wine see the new fonts once
-  floor=() gather=() plain=() pattern=() p9=() p460=() up=() minimal=() drop=() peak="" gdi=""
+  floor=() gather=() plain=() pattern=() p9=() p460=() f9=() f460=() up=() minimal=() drop=() peak="" gdi=""
   for _ in $(seq "$reps"); do
     floor+=("$(wine "$bench" floor 2>/dev/null | value floor_ms)")
     run=$(wine "$bench" gather 2>/dev/null)
@@ -57,6 +57,9 @@ for k in ${BENCH_SIZES:-1000 5000 20000}; do
     peak=$(value peak_working_set_mb <<<"$run")
     # loaded, gathered, after 20 and after 200 previews
     gdi="$(value gdi_objects_loaded <<<"$run") / $(value gdi_objects_gathered <<<"$run") / $(value gdi_objects_after_20_previews9 <<<"$run") / $(value gdi_objects_after_200_previews9 <<<"$run")"
+    run=$(wine "$bench" previewfloor 2>/dev/null)
+    f9+=("$(value previewfloor9_median_ms <<<"$run")")
+    f460+=("$(value previewfloor460_median_ms <<<"$run")")
     up+=("$(wine "$bench" startup "$build/glyphbox/Glyphbox.exe" Glyphora 2>/dev/null | value startup_ms)")
     minimal+=("$(wine "$bench" startup "$build/bench/bench_minimal.exe" Minimal 2>/dev/null | value startup_ms)")
   done
@@ -66,12 +69,16 @@ for k in ${BENCH_SIZES:-1000 5000 20000}; do
   read -r pm pmin < <(printf '%s\n' "${pattern[@]}" | stats)
   read -r v9 v9min < <(printf '%s\n' "${p9[@]}" | stats)
   read -r v460 v460min < <(printf '%s\n' "${p460[@]}" | stats)
+  read -r w9 _ < <(printf '%s\n' "${f9[@]}" | stats)
+  read -r w460 _ < <(printf '%s\n' "${f460[@]}" | stats)
   read -r um umin < <(printf '%s\n' "${up[@]}" | stats)
   read -r mm mmin < <(printf '%s\n' "${minimal[@]}" | stats)
   read -r dm _ < <(printf '%s\n' "${drop[@]}" | stats)
   ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
-  worst_search=$(awk -v a="$sm" -v b="$pm" 'BEGIN { print (a > b ? a : b) }')
-  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 | $v460 | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $peak | $gdi | $dm |" >>"$results"
+  worst() { awk -v a="$1" -v b="$2" 'BEGIN { print (a > b ? a : b) }'; }
+  worst_search=$(worst "$sm" "$pm")
+  worst_preview=$(worst "$(ratio "$v9" "$w9")" "$(ratio "$v460" "$w460")")
+  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $peak | $gdi | $dm |" >>"$results"
   wineserver -k 2>/dev/null || true
 done
 cat "$results"

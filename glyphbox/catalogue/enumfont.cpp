@@ -1,34 +1,10 @@
 // Form1::EnumFont0: refills the font list from the installed fonts and cuts it down to the
 // names that match the current filter.
-#include <vector>
-
 #include "catalogue/casemap.h"
 #include "catalogue/getfont.h"
 #include "catalogue/listfilter.h"
 #include "catalogue/pattern.h"
 #include "mainwnd/form1.h"
-
-namespace {
-
-// Cuts the list down to what the filter keeps; returns the index of the last vertical ("@")
-// name that stays (0 when none does).
-int FilterList(ui::ListBox& list, const std::wstring& pattern) {
-  try {
-    std::vector<std::wstring> names(list.Count());
-    for (int i = 0; i < static_cast<int>(names.size()); ++i) names[i] = list.Item(i);
-    const catalogue::CaseMap caseMap = catalogue::UserLocaleCaseMap();
-    const catalogue::FilterPlan plan = catalogue::PlanFilter(names, catalogue::Pattern(pattern, caseMap), caseMap);
-    // From the end, so that the indexes still to visit stay valid.
-    for (int i = static_cast<int>(names.size()) - 1; i >= 0; --i)
-      if (!plan.keep[i]) list.RemoveItem(i);
-    return plan.lastVertical;
-  } catch (...) {
-    // Out of memory for the names: the list stays unfiltered, and the steps after this run.
-    return 0;
-  }
-}
-
-}  // namespace
 
 // Each step runs whatever became of the ones before, so that the list is always shown and
 // the button enabled again at the end.
@@ -51,11 +27,12 @@ void Form1::EnumFont0(long lType) {
   }
   List1.Clear();
   List1.SetVisible(false);
+  List1.SetRedraw(false);
   Command1.SetEnabled(false);
   pBar.Move(0, pBar.Top(), 15, pBar.Height());
-  mdl_GetFont::GetFont(*this);
+  // Filled and filtered in one: see GetFont.
+  const int lastVertical = mdl_GetFont::GetFont(*this, catalogue::Pattern(strPattern, catalogue::UserLocaleCaseMap()));
   ::MessageBeep(MB_OK);
-  const int lastVertical = FilterList(List1, strPattern);
   const int count = List1.Count();
   if (lType == 2) {
     if (selected >= 0 && selected < count) {
@@ -68,4 +45,5 @@ void Form1::EnumFont0(long lType) {
   }
   Command1.SetEnabled(true);
   List1.SetVisible(true);
+  List1.SetRedraw(true);
 }

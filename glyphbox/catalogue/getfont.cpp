@@ -1,8 +1,13 @@
 #include "catalogue/getfont.h"
 
+#include <chrono>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "catalogue/listfilter.h"
 #include "catalogue/nullcut.h"
+#include "catalogue/pattern.h"
 #include "mainwnd/form1.h"
 #include "ui/handles.h"
 #include "ui/text.h"
@@ -16,42 +21,60 @@ long lBarWidth = 0;
 
 namespace {
 
-int CALLBACK CountProc(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM counter) {
-  ++*reinterpret_cast<long*>(counter);
-  return 1;
-}
-
-// The number of fonts the display offers: the same enumeration, counted. The first pass
-// in a process pays for building the system's face data; the second is far cheaper.
-long DisplayFontCount(HDC dc) {
-  long n = 0;
-  ::EnumFontsA(dc, nullptr, &CountProc, reinterpret_cast<LPARAM>(&n));
-  return n;
-}
+using Clock = std::chrono::steady_clock;
+// Each move of the bar repaints it: it moves at most once a display frame.
+constexpr auto kFrame = std::chrono::milliseconds(16);
 
 }  // namespace
 
-void GetFont(Form1& form) {
+// One pass of the enumeration gives the faces and N. (A process's first pass spends nearly
+// all its time before it reports the first font: the bar grows while the list fills.) The
+// names are put in the list's order once, and only those the filter keeps go into the list:
+// adding every name for the list to sort, and deleting most of them again, cost far more
+// than the enumeration itself for a few hundred fonts.
+int GetFont(Form1& form, const catalogue::Pattern& pattern) try {
   lFontCount = 0;
-  ui::WindowDc dc(form.Handle());
-  const long n = DisplayFontCount(dc.Get());
-  if (n == 0) return;  // no step to compute: nothing is listed
-  dblFontStep = 1.0 / n;
+  std::vector<std::wstring> reported;
+  {
+    ui::WindowDc dc(form.Handle());
+    ::EnumFontsA(dc.Get(), nullptr, &EnumFontsProc, reinterpret_cast<LPARAM>(&reported));
+  }
+  if (reported.empty()) return 0;  // no step to compute: nothing is listed
+  dblFontStep = 1.0 / static_cast<double>(reported.size());
   lBarWidth = ui::RoundHalfEven(form.Picture2.ScaleWidth());
-  ::EnumFontsA(dc.Get(), nullptr, &EnumFontsProc, reinterpret_cast<LPARAM>(&form));
+
+  std::vector<std::wstring> sorted;
+  sorted.reserve(reported.size());
+  for (size_t i : form.List1.SortedOrder(reported)) sorted.push_back(std::move(reported[i]));
+  const catalogue::FilterPlan plan = catalogue::PlanFilter(sorted, pattern, catalogue::UserLocaleCaseMap());
+
+  double width = 0;
+  Clock::time_point moved{};
+  for (size_t k = 0; k < sorted.size(); ++k) {
+    if (plan.keep[k]) form.List1.AppendItem(sorted[k]);
+    width = lFontCount * dblFontStep * lBarWidth;
+    if (const Clock::time_point now = Clock::now(); now - moved >= kFrame) {
+      form.pBar.SetWidth(width);
+      moved = now;
+    }
+    ++lFontCount;
+  }
+  // The bar ends at the width the last font gave it, whenever it last moved.
+  form.pBar.SetWidth(width);
+  return plan.lastVertical;
+} catch (...) {
+  // Out of memory for the names: the list keeps what it has, and the gather's steps after
+  // this one still run.
+  return 0;
 }
 
 int CALLBACK EnumFontsProc(const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM lParam) {
   try {
-    auto& form = *reinterpret_cast<Form1*>(lParam);
-    const std::wstring name =
-        Cmmdl_NullCut::NullCut(ui::FromAnsi(std::string_view(lf->lfFaceName, sizeof lf->lfFaceName)));
-    form.List1.AddItem(name);
-    form.pBar.SetWidth(lFontCount * dblFontStep * lBarWidth);
+    reinterpret_cast<std::vector<std::wstring>*>(lParam)->push_back(
+        Cmmdl_NullCut::NullCut(ui::FromAnsi(std::string_view(lf->lfFaceName, sizeof lf->lfFaceName))));
   } catch (...) {
-    // The enumeration goes on; nothing may unwind into the platform.
+    // Out of memory: the enumeration goes on; nothing may unwind into the platform.
   }
-  ++lFontCount;
   return 1;
 }
 

@@ -4,13 +4,22 @@
 
 class Form1;
 
+namespace catalogue {
+class Pattern;
+}
+
 namespace mdl_GetFont {
 
 extern long lFontCount;
 extern double dblFontStep;
 extern long lBarWidth;
 
-void GetFont(Form1& form);
+// Fills the list with the faces of the fonts the system reports, in the list's own order,
+// cut down as the list's filter cuts it: of names equal apart from case only the last, and
+// only names that match the pattern. The progress bar grows to k/N of the strip for the
+// k-th of the N fonts. Returns the index of the last vertical ("@") name listed, or 0.
+int GetFont(Form1& form, const catalogue::Pattern& pattern);
+// Collects each reported face name, decoded from the ANSI code page and cut at its NUL.
 int CALLBACK EnumFontsProc(const LOGFONTA* lf, const TEXTMETRICA* tm, DWORD fontType, LPARAM lParam);
 
 }  // namespace mdl_GetFont

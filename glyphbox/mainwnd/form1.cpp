@@ -16,9 +16,12 @@ Form1::~Form1() { Destroy(); }
 
 void Form1::Load() {
   CreateControls();
-  AddTooltips();
   WireEvents();
   Fire(ui::Event::Load);
+  // Not needed before the window shows: tips wait for the pointer to rest on a control, and
+  // nothing can be dropped on a window not yet seen.
+  AddTooltips();
+  text2Drops.Register(Text2.Handle());
 }
 
 void Form1::CreateControls() {
@@ -33,7 +36,6 @@ void Form1::CreateControls() {
   Bar.SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)));
   Text2.Create(form, {2595, 120, 5460, 4560}, ui::TextBox::Kind::MultiLine);
   Text2.SetMaxLength(0);  // no limit: a dropped file's 32,801 bytes fit whole
-  text2Drops.Register(Text2.Handle());
 
   Frame1.Create(form, {0, 4680, 8175, 1095}, ui::Panel::Look::Frame);
   const HWND frame = Frame1.Handle();
@@ -65,6 +67,7 @@ void Form1::CreateControls() {
 
 void Form1::AddTooltips() {
   ui::Tooltip& tips = Tips();
+  tips.Create(Handle());
   tips.Add(Combo1.Handle(), L"検索\r\nしたい文字を入力してEnter");
   // Most of a drop-down combo is its edit field, which needs the tip as well.
   if (HWND edit = Combo1.EditHandle()) tips.Add(edit, L"検索\r\nしたい文字を入力してEnter");

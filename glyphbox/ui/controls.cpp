@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "ui/text.h"
@@ -21,11 +22,12 @@ std::wstring EntryText(HWND hwnd, UINT lengthMsg, UINT textMsg, int index) {
   return FromAnsi(bytes);
 }
 
-LPARAM AnsiParam(const std::string& text) { return reinterpret_cast<LPARAM>(text.c_str()); }
 
 constexpr double kComboListHeight = 8 * 240;  // room for a few entries of the drop-down list
 
 }  // namespace
+
+AnsiParam::AnsiParam(std::wstring_view text) : text_(ToAnsi(text)) {}
 
 void Button::Notify(unsigned code) {
   if (code == BN_CLICKED) Fire(Event::Click);
@@ -46,7 +48,30 @@ void ListBox::Create(HWND parent, const Rect& r) {
 
 std::wstring ListBox::Item(int index) const { return EntryText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
 
-void ListBox::AddItem(std::wstring_view text) { Send(LB_ADDSTRING, 0, AnsiParam(ToAnsi(text))); }
+void ListBox::AddItem(std::wstring_view text) { Send(LB_ADDSTRING, 0, AnsiParam(text)); }
+
+std::vector<size_t> ListBox::SortedOrder(const std::vector<std::wstring>& names) const {
+  // The list compares with CompareString in its locale, without regard to case; a sort key
+  // of that locale orders strings exactly so, and costs one call per name instead of one per
+  // comparison.
+  const auto locale = static_cast<LCID>(Send(LB_GETLOCALE));
+  std::vector<std::string> keys(names.size());
+  for (size_t i = 0; i < names.size(); ++i) {
+    const int n = ::LCMapStringW(locale, LCMAP_SORTKEY | NORM_IGNORECASE, names[i].c_str(), -1, nullptr, 0);
+    keys[i].resize(n > 0 ? n : 0);
+    ::LCMapStringW(locale, LCMAP_SORTKEY | NORM_IGNORECASE, names[i].c_str(), -1,
+                   reinterpret_cast<LPWSTR>(keys[i].data()), n);
+  }
+  std::vector<size_t> order(names.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+  return order;
+}
+
+void ListBox::SetRedraw(bool on) {
+  Send(WM_SETREDRAW, on);
+  if (on) ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
 
 int ListBox::RowAt(double x, double y) const {
   const auto hit = static_cast<DWORD>(Send(LB_ITEMFROMPOINT, 0, MAKELPARAM(XToPixels(x), YToPixels(y))));
@@ -82,10 +107,10 @@ HWND ComboBox::EditHandle() const {
 std::wstring ComboBox::List(int index) const { return EntryText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
 
 int ComboBox::FindExact(std::wstring_view text) const {
-  return static_cast<int>(Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), AnsiParam(ToAnsi(text))));
+  return static_cast<int>(Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), AnsiParam(text)));
 }
 
-void ComboBox::InsertItem(int index, std::wstring_view text) { Send(CB_INSERTSTRING, index, AnsiParam(ToAnsi(text))); }
+void ComboBox::InsertItem(int index, std::wstring_view text) { Send(CB_INSERTSTRING, index, AnsiParam(text)); }
 
 void TextBox::Create(HWND parent, const Rect& r, Kind kind) {
   DWORD style = WS_VISIBLE | WS_TABSTOP;

@@ -1,6 +1,7 @@
 #pragma once
 // The standard controls the forms use, each decoding its own notifications.
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/handles.h"
@@ -25,6 +26,16 @@ class CheckBox : public Button {
   void SetChecked(bool checked) { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
 };
 
+// A string in the ANSI code page, as an A message's parameter (alive for the message's length).
+class AnsiParam {
+ public:
+  explicit AnsiParam(std::wstring_view text);
+  operator LPARAM() const { return reinterpret_cast<LPARAM>(text_.c_str()); }
+
+ private:
+  std::string text_;
+};
+
 class ListBox : public Control {
  public:
   // Single selection, kept sorted by the control itself.
@@ -32,6 +43,11 @@ class ListBox : public Control {
   int Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
   std::wstring Item(int index) const;
   void AddItem(std::wstring_view text);
+  // The order the names would take in this list added one by one (names equal apart from
+  // case keep the order they came in), as indexes into `names`.
+  std::vector<size_t> SortedOrder(const std::vector<std::wstring>& names) const;
+  // Adds at the end, whatever the order: for names already in SortedOrder.
+  void AppendItem(std::wstring_view text) { Send(LB_INSERTSTRING, static_cast<WPARAM>(-1), AnsiParam(text)); }
   void RemoveItem(int index) { Send(LB_DELETESTRING, index); }
   void Clear() { Send(LB_RESETCONTENT); }
   int ListIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }
@@ -40,6 +56,9 @@ class ListBox : public Control {
   void SetListIndex(int index) { Send(LB_SETCURSEL, index); }
   int TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
   void SetTopIndex(int index) { Send(LB_SETTOPINDEX, index); }
+  // Off: nothing of the list is drawn or measured while it changes (its scroll bar follows
+  // every added name otherwise); on again: drawn whole.
+  void SetRedraw(bool on);
   // The row at a point of the list (twips); Count() below the last row.
   int RowAt(double x, double y) const;
   void Notify(unsigned code) override;

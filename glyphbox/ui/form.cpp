@@ -41,7 +41,6 @@ void Form::CreateForm(std::wstring_view caption, double clientWidth, double clie
   ::AdjustWindowRectEx(&r, style, FALSE, exStyle);
   CreateOwn(FormClass(), caption, style & ~WS_VISIBLE, exStyle, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
             r.bottom - r.top, owner);
-  tips_.Create(hwnd_);
 }
 
 void Form::SetIcon(HICON icon) {

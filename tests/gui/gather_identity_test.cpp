@@ -2,10 +2,14 @@
 // its own, with a few hundred generated fonts whose names differ in case, width and kana,
 // come twice, or come back as vertical "@" faces.
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "harness.h"
+#include "catalogue/casemap.h"
+#include "catalogue/pattern.h"
 #include "paths.h"
 #include "support/text.h"
 
@@ -41,9 +45,9 @@ struct Listed {
 };
 
 // Every reported name added to a sorted list box, then walked from the top: a name equal,
-// apart from case, to the one after it goes, so does one that does not match; the list is
-// scrolled past the last vertical name that stays.
-Listed PlainGather(HWND owner, const std::wstring& searchText) {
+// apart from case, to the one after it goes, so does one the filter does not keep; the list
+// is scrolled past the last vertical name that stays.
+Listed PlainGather(HWND owner, const std::function<bool(const std::wstring&)>& keeps) {
   Listed out;
   HWND list = CreateWindowExA(0, "LISTBOX", "", WS_CHILD | LBS_SORT | LBS_HASSTRINGS, 0, 0, 100, 100, owner,
                               nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -73,8 +77,7 @@ Listed PlainGather(HWND owner, const std::wstring& searchText) {
   int i = 0, lastVertical = 0;
   while (i != count()) {
     const std::wstring name = text(i);
-    const bool dropped = (i + 1 < count() && SameApartFromCase(name, text(i + 1))) ||
-                         (!searchText.empty() && !ContainsApartFromCase(name, searchText));
+    const bool dropped = (i + 1 < count() && SameApartFromCase(name, text(i + 1))) || !keeps(name);
     if (dropped) {
       SendMessageA(list, LB_DELETESTRING, i, 0);
       continue;
@@ -106,13 +109,23 @@ class GatherLikeThePlainAlgorithm : public MainWindow {
   }
 
   Listed Shown() const { return {Items(form->List1), form->List1.TopIndex()}; }
+
+  // The filter a search text gives: a plain text is looked for anywhere; a pattern is the
+  // matcher the unit tests try rule by rule.
+  static std::function<bool(const std::wstring&)> FilterOf(const std::wstring& text) {
+    const std::wstring pattern = catalogue::PatternForSearch(text);
+    if (pattern != L"*" + text + L"*")
+      return [p = std::make_shared<catalogue::Pattern>(pattern, catalogue::UserLocaleCaseMap())](
+                 const std::wstring& name) { return p->Matches(name); };
+    return [text](const std::wstring& name) { return ContainsApartFromCase(name, text); };
+  }
 };
 
 TEST_F(GatherLikeThePlainAlgorithm, GatheringEveryFont) {
   ASSERT_GE(added().size(), 300u) << "the generated fonts are installed";
   Gather(*form);
   const Listed shown = Shown();
-  const Listed plain = PlainGather(form->Handle(), L"");
+  const Listed plain = PlainGather(form->Handle(), [](const std::wstring&) { return true; });
 
   // The fonts really put the walk to work: repeated names, case runs and vertical faces.
   ASSERT_GT(plain.reported, static_cast<int>(plain.names.size()) + 40);
@@ -122,14 +135,35 @@ TEST_F(GatherLikeThePlainAlgorithm, GatheringEveryFont) {
 }
 
 TEST_F(GatherLikeThePlainAlgorithm, Searching) {
-  for (const wchar_t* text : {L"gbm 0", L"GBM 12", L"ｇｂｍ", L"ｍ ｗ", L"がんま", L"ガンマ", L"ω", L"Д", L"abc", L"@"}) {
+  for (const wchar_t* text : {L"gbm 0", L"GBM 12", L"ｇｂｍ", L"ｍ ｗ", L"がんま", L"ガンマ", L"ω", L"Д", L"abc", L"@",
+                              L"gbm 0##", L"@gbm*", L"GBM [!0-4]*", L"*[ａ-ｚ]*"}) {
     form->Combo1.SetText(text);
     form->Combo1_KeyDown(VK_RETURN, 0);
     const Listed shown = Shown();
-    const Listed plain = PlainGather(form->Handle(), text);
+    const Listed plain = PlainGather(form->Handle(), FilterOf(text));
     const std::string what = "searching for " + testing::PrintToString(std::wstring(text));
     ASSERT_FALSE(plain.names.empty()) << what;
     EXPECT_EQ(shown.names, plain.names) << what;
     EXPECT_EQ(shown.top, ReachableTopIndex(form->List1, plain.top)) << what;
+    EXPECT_EQ(form->List1.ListIndex(), -1) << what << ": nothing selected";
   }
+}
+
+TEST_F(GatherLikeThePlainAlgorithm, RefillingAfterARemoval) {
+  form->Combo1.SetText(L"gbm");
+  form->Combo1_KeyDown(VK_RETURN, 0);
+  ASSERT_GT(form->List1.Count(), 60);
+  form->List1.SetListIndex(50);
+  form->List1.SetTopIndex(40);
+  const int top = form->List1.TopIndex();
+  // A font of the list goes, as a removal takes it.
+  const std::string gone = std::string(GBX_MANY_FONTS_DIR) + "\\many007.ttf";
+  ASSERT_GT(RemoveFontResourceExA(gone.c_str(), FR_PRIVATE, nullptr), 0);
+  form->EnumFont0(2);
+  const Listed shown = Shown();
+  const Listed plain = PlainGather(form->Handle(), FilterOf(L"gbm"));
+  AddFontResourceExA(gone.c_str(), FR_PRIVATE, nullptr);
+  EXPECT_EQ(shown.names, plain.names);
+  EXPECT_EQ(form->List1.ListIndex(), 50) << "the selection is kept";
+  EXPECT_EQ(shown.top, ReachableTopIndex(form->List1, top)) << "and so is the scroll position";
 }
