@@ -1,7 +1,17 @@
 // The smallest Win32 program that shows a window: the yardstick for Glyphbox's start-up.
+// Built a second time with COMMON_CONTROLS: the same window with the common controls 6
+// loaded as Glyphbox loads them (its manifest, InitCommonControlsEx), to tell their cost
+// from Glyphbox's own.
 #include <windows.h>
+#ifdef COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+#ifdef COMMON_CONTROLS
+  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+#endif
   WNDCLASSA wc{};
   wc.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
     if (m == WM_DESTROY) PostQuitMessage(0);

@@ -10,7 +10,7 @@ reps=${BENCH_REPS:-5}
 "$root/tools/setup-host.sh"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
       -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target Glyphbox bench_glyphbox bench_minimal
+cmake --build "$build" -j"$(nproc)" --target Glyphbox bench_glyphbox bench_minimal bench_minimal_cc
 
 # shellcheck source=../tools/wine-env.sh
 . "$root/tools/wine-env.sh"
@@ -33,8 +33,8 @@ results="$out/results.md"
   echo "Previews: median over 200 consecutive entries, from the click handler to the repainted preview; their floor: the same faces on a bare multi-line edit box with the same text, from the font change to the repainted box."
   echo "GDI objects: after loading / after a gather / after 20 previews / after 200 previews."
   echo
-  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | peak MB | GDI objects | drop 6 GB |"
-  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | minimal with common controls | start-up/that | peak MB | GDI objects | drop 6 GB |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 } >"$results"
 
 for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
@@ -44,7 +44,7 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   prepare_prefix "$env_dir/wineboot.log"
   /usr/bin/python3 "$root/bench/make_fonts.py" "$k" "$WINEPREFIX/drive_c/windows/Fonts"
   wine "$bench" floor >/dev/null 2>&1 || true  # let Wine see the new fonts once
-  floor=() gather=() plain=() pattern=() p9=() p460=() f9=() f460=() up=() minimal=() drop=() peak="" gdi=""
+  floor=() gather=() plain=() pattern=() p9=() p460=() f9=() f460=() up=() minimal=() minimalcc=() drop=() peak="" gdi=""
   for _ in $(seq "$reps"); do
     floor+=("$(wine "$bench" floor 2>/dev/null | value floor_ms)")
     run=$(wine "$bench" gather 2>/dev/null)
@@ -62,6 +62,7 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
     f460+=("$(value previewfloor460_median_ms <<<"$run")")
     up+=("$(wine "$bench" startup "$build/glyphbox/Glyphbox.exe" Glyphora 2>/dev/null | value startup_ms)")
     minimal+=("$(wine "$bench" startup "$build/bench/bench_minimal.exe" Minimal 2>/dev/null | value startup_ms)")
+    minimalcc+=("$(wine "$bench" startup "$build/bench/bench_minimal_cc.exe" Minimal 2>/dev/null | value startup_ms)")
   done
   read -r fm fmin < <(printf '%s\n' "${floor[@]}" | stats)
   read -r gm gmin < <(printf '%s\n' "${gather[@]}" | stats)
@@ -73,12 +74,13 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   read -r w460 _ < <(printf '%s\n' "${f460[@]}" | stats)
   read -r um umin < <(printf '%s\n' "${up[@]}" | stats)
   read -r mm mmin < <(printf '%s\n' "${minimal[@]}" | stats)
+  read -r cm cmin < <(printf '%s\n' "${minimalcc[@]}" | stats)
   read -r dm _ < <(printf '%s\n' "${drop[@]}" | stats)
   ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
   worst() { awk -v a="$1" -v b="$2" 'BEGIN { print (a > b ? a : b) }'; }
   worst_search=$(worst "$sm" "$pm")
   worst_preview=$(worst "$(ratio "$v9" "$w9")" "$(ratio "$v460" "$w460")")
-  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $peak | $gdi | $dm |" >>"$results"
+  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $cm ($cmin) | $(ratio "$um" "$cm") | $peak | $gdi | $dm |" >>"$results"
   wineserver -k 2>/dev/null || true
 done
 cat "$results"

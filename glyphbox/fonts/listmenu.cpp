@@ -1,13 +1,12 @@
 // The font list's context menu, its double click and the copy commands.
 #include <string>
 
+#include "fonts/clipboard.h"
 #include "fonts/fontreg.h"
 #include "fonts/removalrules.h"
 #include "fonts/removefont.h"
 #include "mainwnd/appmessage.h"
 #include "mainwnd/form1.h"
-#include "fonts/clipboard.h"
-#include "ui/twips.h"
 
 namespace {
 

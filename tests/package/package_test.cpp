@@ -38,6 +38,25 @@ std::wstring ProductVersion(const std::wstring& exe) {
   return text;
 }
 
+// Starts one of the unpacked programs in the given working folder.
+PROCESS_INFORMATION Start(const wchar_t* exe, const std::wstring& folder) {
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  std::wstring cmd = L"\"" + kFolder + L"\\" + exe + L"\"";
+  if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) return {};
+  return pi;
+}
+
+// Its exit code once it has ended, or -1 when it does not end in time.
+long ExitCodeOf(PROCESS_INFORMATION& pi, DWORD timeoutMs) {
+  DWORD code = static_cast<DWORD>(-1);
+  if (WaitForSingleObject(pi.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(pi.hProcess, &code);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return static_cast<long>(code);
+}
+
 }  // namespace
 
 TEST(Package, HoldsTheTwoProgramsTheReadmeAndTheLicence) {
@@ -75,11 +94,8 @@ TEST(Package, BothProgramsCarryTheOneVersion) {
 }
 
 TEST(Package, TheUnpackedGlyphboxOpensItsWindow) {
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::wstring cmd = L"\"" + kFolder + L"\\Glyphbox.exe\"";
-  ASSERT_TRUE(CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, kFolder.c_str(), &si, &pi));
+  PROCESS_INFORMATION pi = Start(L"Glyphbox.exe", kFolder);
+  ASSERT_TRUE(pi.hProcess);
   HWND window = nullptr;
   EXPECT_TRUE(input::WaitUntil([&] {
     window = FindWindowA("GlyphboxForm", "Glyphora");
@@ -88,29 +104,16 @@ TEST(Package, TheUnpackedGlyphboxOpensItsWindow) {
     return window && pid == pi.dwProcessId && IsWindowVisible(window);
   }, [] { Sleep(0); }, 20000)) << "no Glyphora window";
   if (window) PostMessageA(window, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(pi.hProcess, 15000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  GetExitCodeProcess(pi.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  EXPECT_EQ(ExitCodeOf(pi, 15000), 0);
 }
 
 TEST(Package, TheUnpackedCodechartWritesItsFileWhereItRuns) {
   const std::wstring work = kFolder + L"\\..\\codechart-run";
   CreateDirectoryW(work.c_str(), nullptr);
   DeleteFileW((work + L"\\Codechart.txt").c_str());
-  STARTUPINFOW si{};
-  si.cb = sizeof si;
-  PROCESS_INFORMATION pi{};
-  std::wstring cmd = L"\"" + kFolder + L"\\Codechart.exe\"";
-  ASSERT_TRUE(CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, work.c_str(), &si, &pi));
-  EXPECT_EQ(WaitForSingleObject(pi.hProcess, 30000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  GetExitCodeProcess(pi.hProcess, &code);
-  EXPECT_EQ(code, 0u);
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  PROCESS_INFORMATION pi = Start(L"Codechart.exe", work);
+  ASSERT_TRUE(pi.hProcess);
+  EXPECT_EQ(ExitCodeOf(pi, 30000), 0);
   const std::string chart = Bytes(work + L"\\Codechart.txt");
   EXPECT_GT(chart.size(), 15000u) << "a line for each of thousands of characters";
   EXPECT_EQ(chart.substr(0, 3), std::string("\x01\r\n", 3)) << "starting with code 1";
