@@ -48,7 +48,6 @@ class ListBox : public Control {
   std::vector<size_t> SortedOrder(const std::vector<std::wstring>& names) const;
   // Adds at the end, whatever the order: for names already in SortedOrder.
   void AppendItem(std::wstring_view text) { Send(LB_INSERTSTRING, static_cast<WPARAM>(-1), AnsiParam(text)); }
-  void RemoveItem(int index) { Send(LB_DELETESTRING, index); }
   void Clear() { Send(LB_RESETCONTENT); }
   int ListIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }
   // Selecting by program raises no notification of its own: callers that want the click
