@@ -5,6 +5,7 @@
 #include <string>
 
 #include "paths.h"
+#include "support/files.h"
 
 namespace {
 
@@ -48,17 +49,6 @@ Outcome RunIn(const std::string& folder) {
   CloseHandle(pi.hProcess);
   CloseHandle(readErr);
   return run;
-}
-
-std::string Contents(const std::string& path) {
-  std::string bytes;
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return "<missing>";
-  char buffer[65536];
-  DWORD got = 0;
-  while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got) bytes.append(buffer, got);
-  CloseHandle(h);
-  return bytes;
 }
 
 class Codechart : public testing::Test {
