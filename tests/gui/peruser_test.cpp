@@ -31,10 +31,7 @@ TEST_F(PerUserFonts, AFailedMoveRestoresTheUsersValuesWithTheirDataAndType) {
   InstallForUser({{"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}}, REG_EXPAND_SZ);
   Search(*form, L"gbx quad");
   Select(L"Gbx Quad");
-  HANDLE held = CreateFileA((UserFontsFolder() + "gbx-quadb.ttf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const auto said = Remove(IDYES);
-  CloseHandle(held);
+  const auto said = RemoveHolding(UserFontsFolder() + "gbx-quadb.ttf");
   ASSERT_EQ(said.size(), 2u);
   EXPECT_EQ(said[1].text, FromCp932(UserFontData("gbx-quadb.ttf")) +
                               L" を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");

@@ -107,10 +107,7 @@ TEST_F(Removal, AFileHeldOpenIsRegisteredAgainAndNamed) {
   Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
   Search(*form, L"gbx quad");
   Select(L"Gbx Quad");
-  HANDLE held = CreateFileA((FontsFolder() + "gbx-quadb.ttf").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  const auto said = Remove(IDYES);
-  CloseHandle(held);
+  const auto said = RemoveHolding(FontsFolder() + "gbx-quadb.ttf");
   ASSERT_EQ(said.size(), 2u);
   EXPECT_EQ(said[1].text, L"gbx-quadb.ttf を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
   EXPECT_TRUE(said[1].errorIcon);
@@ -142,11 +139,30 @@ TEST_F(Removal, AStaleValueGoesWithTheOthersAndTheRealFilesToTheRecycleBin) {
   EXPECT_EQ(IndexOf(form->List1, L"Gbx Quad"), -1);
 }
 
+TEST_F(Removal, ARollbackRestoresTheRealFilesValuesAndLeavesAStaleOneOut) {
+  Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
+  Search(*form, L"gbx quad");
+  Select(L"Gbx Quad");
+  RemoveFontResourceA((FontsFolder() + "gbx-quadb.ttf").c_str());
+  DeleteFileA((FontsFolder() + "gbx-quadb.ttf").c_str());
+  const auto said = RemoveHolding(FontsFolder() + "gbx-quad.ttf");
+  ASSERT_EQ(said.size(), 2u) << "the question, then the failure";
+  EXPECT_EQ(said[1].text, L"gbx-quad.ttf を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
+  EXPECT_EQ(FontValue("Gbx Quad (TrueType)"), "gbx-quad.ttf");
+  EXPECT_EQ(FontValue("Gbx Quad Bold (TrueType)"), "<none>") << "a value for a file that is gone is not written back";
+  EXPECT_EQ(InFontsFolder("gbx-quad.ttf"), Original("gbx-quad.ttf"));
+}
+
 TEST_F(Removal, TwoValuesNamingOneFileMoveItOnce) {
   Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}});
   registry::SetFontValue("Gbx Quad Italic (TrueType)", "GBX-QUAD.TTF");
   Search(*form, L"gbx quad");
   Select(L"Gbx Quad");
+  const auto failed = RemoveHolding(FontsFolder() + "gbx-quad.ttf");
+  EXPECT_EQ(failed.size(), 2u) << "the question, then the failure";
+  EXPECT_EQ(FontValue("Gbx Quad (TrueType)"), "gbx-quad.ttf") << "both values rolled back";
+  EXPECT_EQ(FontValue("Gbx Quad Italic (TrueType)"), "GBX-QUAD.TTF");
+
   const auto said = Remove(IDYES);
   EXPECT_EQ(said.size(), 1u) << "no failure: the question only";
   EXPECT_EQ(FontValue("Gbx Quad Italic (TrueType)"), "<none>");
@@ -171,6 +187,12 @@ TEST_F(Removal, DataWithAVariableOrWithoutADriveNamesTheRealFile) {
     registry::SetFontValue("Gbx Solo (TrueType)", r.data, HKEY_LOCAL_MACHINE, r.type);
     Gather(*form);
     Select(L"Gbx Solo");
+    const auto failed = RemoveHolding(file);
+    EXPECT_EQ(failed.size(), 2u) << r.what << ": the question, then the failure";
+    EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), r.data) << r.what << ": rolled back byte for byte";
+    EXPECT_EQ(registry::FontValueType("Gbx Solo (TrueType)"), r.type) << r.what;
+    EXPECT_EQ(InFontsFolder("gbx-solo.ttf"), Original("gbx-solo.ttf")) << r.what;
+
     const auto said = Remove(IDYES);
     EXPECT_EQ(said.size(), 1u) << r.what << ": no failure";
     EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>") << r.what;
