@@ -44,6 +44,8 @@ void Form1::EnumFont0(long lType) {
     List1.SetTopIndex(first);
   }
   Command1.SetEnabled(true);
-  List1.SetVisible(true);
+  // Redraw first: the scroll bar the new names need is laid out while the list is still off
+  // the screen, at a fraction of what it costs on a shown list.
   List1.SetRedraw(true);
+  List1.SetVisible(true);
 }

@@ -43,7 +43,16 @@ bool Control::Move(double left, double top, double width, double height) {
 }
 
 bool Control::Visible() const { return (::GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
-void Control::SetVisible(bool visible) { ::ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+void Control::SetVisible(bool visible) {
+  if (!visible) {
+    ::ShowWindow(hwnd_, SW_HIDE);  // what lay beneath is painted at once: a hidden control is seen to go
+    return;
+  }
+  // Painted with the next paint of the window, whole and once, rather than its frame now and
+  // its contents later.
+  ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
+}
 bool Control::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
 void Control::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
 

@@ -70,7 +70,7 @@ std::vector<size_t> ListBox::SortedOrder(const std::vector<std::wstring>& names)
 
 void ListBox::SetRedraw(bool on) {
   Send(WM_SETREDRAW, on);
-  if (on) ::InvalidateRect(hwnd_, nullptr, TRUE);
+  if (on) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 int ListBox::RowAt(double x, double y) const {

@@ -56,7 +56,8 @@ class ListBox : public Control {
   int TopIndex() const { return static_cast<int>(Send(LB_GETTOPINDEX)); }
   void SetTopIndex(int index) { Send(LB_SETTOPINDEX, index); }
   // Off: nothing of the list is drawn or measured while it changes (its scroll bar follows
-  // every added name otherwise); on again: drawn whole.
+  // every added name otherwise); on again: drawn whole, frame and scroll bar included. (A
+  // hidden list may show itself when its redraw comes back: the platform's WM_SETREDRAW.)
   void SetRedraw(bool on);
   // The row at a point of the list (twips); Count() below the last row.
   int RowAt(double x, double y) const;
