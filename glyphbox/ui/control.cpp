@@ -42,7 +42,6 @@ bool Control::Move(double left, double top, double width, double height) {
                                                    want.bottom - want.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool Control::Visible() const { return (::GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
 void Control::SetVisible(bool visible) {
   if (!visible) {
     ::ShowWindow(hwnd_, SW_HIDE);  // what lay beneath is painted at once: a hidden control is seen to go

@@ -31,7 +31,6 @@ class Control : public Window, public EventSource {
   bool SetWidth(double v) { return Move(rect_.left, rect_.top, v, rect_.height); }
   bool SetHeight(double v) { return Move(rect_.left, rect_.top, rect_.width, v); }
 
-  bool Visible() const;
   void SetVisible(bool visible);
   bool Enabled() const;
   void SetEnabled(bool enabled);

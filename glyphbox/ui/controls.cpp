@@ -2,7 +2,6 @@
 
 #include <imm.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "ui/text.h"
@@ -47,26 +46,6 @@ void ListBox::Create(HWND parent, const Rect& r) {
 }
 
 std::wstring ListBox::Item(int index) const { return EntryText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
-
-void ListBox::AddItem(std::wstring_view text) { Send(LB_ADDSTRING, 0, AnsiParam(text)); }
-
-std::vector<size_t> ListBox::SortedOrder(const std::vector<std::wstring>& names) const {
-  // The list compares with CompareString in its locale, without regard to case; a sort key
-  // of that locale orders strings exactly so, and costs one call per name instead of one per
-  // comparison.
-  const auto locale = static_cast<LCID>(Send(LB_GETLOCALE));
-  std::vector<std::string> keys(names.size());
-  for (size_t i = 0; i < names.size(); ++i) {
-    const int n = ::LCMapStringW(locale, LCMAP_SORTKEY | NORM_IGNORECASE, names[i].c_str(), -1, nullptr, 0);
-    keys[i].resize(n > 0 ? n : 0);
-    ::LCMapStringW(locale, LCMAP_SORTKEY | NORM_IGNORECASE, names[i].c_str(), -1,
-                   reinterpret_cast<LPWSTR>(keys[i].data()), n);
-  }
-  std::vector<size_t> order(names.size());
-  for (size_t i = 0; i < order.size(); ++i) order[i] = i;
-  std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
-  return order;
-}
 
 void ListBox::SetRedraw(bool on) {
   Send(WM_SETREDRAW, on);

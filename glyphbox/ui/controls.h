@@ -1,7 +1,6 @@
 #pragma once
 // The standard controls the forms use, each decoding its own notifications.
 #include <string>
-#include <vector>
 
 #include "ui/control.h"
 #include "ui/handles.h"
@@ -23,7 +22,6 @@ class CheckBox : public Button {
  public:
   void Create(HWND parent, const Rect& r, std::wstring_view caption);
   bool Checked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
-  void SetChecked(bool checked) { Send(BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED); }
 };
 
 // A string in the ANSI code page, as an A message's parameter (alive for the message's length).
@@ -42,11 +40,9 @@ class ListBox : public Control {
   void Create(HWND parent, const Rect& r);
   int Count() const { return static_cast<int>(Send(LB_GETCOUNT)); }
   std::wstring Item(int index) const;
-  void AddItem(std::wstring_view text);
-  // The order the names would take in this list added one by one (names equal apart from
-  // case keep the order they came in), as indexes into `names`.
-  std::vector<size_t> SortedOrder(const std::vector<std::wstring>& names) const;
-  // Adds at the end, whatever the order: for names already in SortedOrder.
+  // The locale whose order the list keeps.
+  LCID Locale() const { return static_cast<LCID>(Send(LB_GETLOCALE)); }
+  // Adds at the end, whatever the order: for names already in the list's order.
   void AppendItem(std::wstring_view text) { Send(LB_INSERTSTRING, static_cast<WPARAM>(-1), AnsiParam(text)); }
   void Clear() { Send(LB_RESETCONTENT); }
   int ListIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }
@@ -72,7 +68,6 @@ class ComboBox : public Control {
   HWND EditHandle() const;
 
   // The drop-down list.
-  int ListCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
   std::wstring List(int index) const;
   // The first entry equal to the text apart from case, or -1.
   int FindExact(std::wstring_view text) const;

@@ -32,12 +32,6 @@ class Unique {
     if (old != Traits::Empty() && old != h) Traits::Close(old);
   }
 
-  // For APIs that return a handle through a pointer: closes what is held first.
-  Handle* Put() noexcept {
-    Reset();
-    return &h_;
-  }
-
  private:
   Handle h_;
 };

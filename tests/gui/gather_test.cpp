@@ -34,7 +34,7 @@ TEST_F(Gathering, ListsEveryInstalledFaceOnceInSortedOrder) {
   for (size_t i = 1; i < items.size(); ++i)
     EXPECT_TRUE(oracle::SortsBefore(items[i - 1], items[i]))
         << testing::PrintToString(items[i - 1]) << " before " << testing::PrintToString(items[i]);
-  EXPECT_TRUE(form->List1.Visible());
+  EXPECT_TRUE(IsWindowVisible(form->List1.Handle()));
   EXPECT_TRUE(form->Command1.Enabled());
   EXPECT_EQ(form->List1.ListIndex(), -1) << "nothing is selected after a gather";
   EXPECT_EQ(form->strPattern, L"*");
@@ -94,7 +94,7 @@ TEST_F(Gathering, TheListIsHiddenAndTheButtonDisabledWhileItFills) {
   EXPECT_EQ(seen.adds, form->List1.Count()) << "each listed name added once, none to go again";
   EXPECT_FALSE(seen.everVisible);
   EXPECT_FALSE(seen.buttonEverEnabled);
-  EXPECT_TRUE(form->List1.Visible());
+  EXPECT_TRUE(IsWindowVisible(form->List1.Handle()));
   EXPECT_TRUE(form->Command1.Enabled());
 }
 
@@ -161,7 +161,7 @@ TEST_F(Gathering, PatternSearchesMatchWholeNames) {
   };
   for (const Row& r : rows) {
     EXPECT_EQ(Search(*form, r.text), r.expected) << testing::PrintToString(std::wstring(r.text));
-    EXPECT_TRUE(form->List1.Visible());
+    EXPECT_TRUE(IsWindowVisible(form->List1.Handle()));
   }
 }
 

@@ -161,7 +161,7 @@ TEST_F(ListMenu, ADoubleClickPreviewsAndCopiesTheName) {
 }
 
 TEST_F(ListMenu, TheFileNameCopyGivesOneLinePerRegistryValue) {
-  form->List1.AddItem(L"Gbx Menu");
+  AddName(form->List1, L"Gbx Menu");
   form->List1.SetListIndex(0);
   form->m_List_Copy_Click(1);
   const std::wstring text = ClipboardText(form->Handle());
@@ -171,7 +171,7 @@ TEST_F(ListMenu, TheFileNameCopyGivesOneLinePerRegistryValue) {
 }
 
 TEST_F(ListMenu, ACharsetNameCopiesItselfButTheFilesOfItsFamily) {
-  form->List1.AddItem(L"Gbx Menu CE");
+  AddName(form->List1, L"Gbx Menu CE");
   form->List1.SetListIndex(0);
   form->m_List_Copy_Click(0);
   EXPECT_EQ(ClipboardText(form->Handle()), L"Gbx Menu CE");
@@ -182,7 +182,7 @@ TEST_F(ListMenu, ACharsetNameCopiesItselfButTheFilesOfItsFamily) {
 }
 
 TEST_F(ListMenu, JapaneseNamesReachTheClipboardInCodePage932) {
-  form->List1.AddItem(L"IPAゴシック");
+  AddName(form->List1, L"IPAゴシック");
   form->List1.SetListIndex(0);
   form->m_List_Copy_Click(0);
   ASSERT_TRUE(OpenClipboard(form->Handle()));
@@ -197,7 +197,7 @@ TEST_F(ListMenu, NothingPlacedOrNothingSelectedLeavesTheClipboardAlone) {
   MessageBoxSeen seen;
   {
     WindowWatcher box("#32770", "Glyphora", [&](HWND b) { ReadAndAnswer(b, IDOK, seen); });
-    form->List1.AddItem(L"Gbx Unplaced");
+    AddName(form->List1, L"Gbx Unplaced");
     form->List1.SetListIndex(0);
     form->m_List_Copy_Click(1);
     EXPECT_EQ(box.Seen(), 1);

@@ -58,8 +58,8 @@ TEST_F(Preview, TheSizeBoxTakesOnlyDigitsAndAPointFromTheKeyboard) {
 
 TEST_F(Preview, ChoosingAFontAppliesFaceStylesAndSize) {
   Gather(*form);
-  form->Check1.SetChecked(true);
-  form->Check4.SetChecked(true);
+  form->Check1.Send(BM_SETCHECK, BST_CHECKED);
+  form->Check4.Send(BM_SETCHECK, BST_CHECKED);
   form->Text1.SetText(L"20");
   form->ChangeFont(L"Gbx Beta 1");
   const LOGFONTA lf = PreviewFont(*form);

@@ -53,7 +53,7 @@ TEST_F(Removal, ACollectionAndABitmapFontAreOneValueEach) {
   EXPECT_EQ(InTrash("gbx-coll.ttc"), Original("gbx-coll.ttc"));
   EXPECT_EQ(FontValue("Gbx CollA & Gbx CollB (TrueType)"), "<none>");
 
-  form->List1.AddItem(L"Gbx Omega");  // not a loadable font: the registry still places it
+  AddName(form->List1, L"Gbx Omega");  // not a loadable font: the registry still places it
   Select(L"Gbx Omega");
   said = Remove(IDYES);
   ASSERT_EQ(said.size(), 1u);

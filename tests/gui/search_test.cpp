@@ -19,7 +19,7 @@ TEST_F(SearchBox, PlainTextIsFoundAnywherePatternsMatchWholeNames) {
   EXPECT_EQ(SearchFor(L"beta"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2"}));
   EXPECT_EQ(SearchFor(L"Gbx Beta #"), (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 2"}));
   EXPECT_EQ(SearchFor(L"[gbx"), std::vector<std::wstring>{}) << "an opening bracket and letters find nothing";
-  EXPECT_TRUE(form->List1.Visible());
+  EXPECT_TRUE(IsWindowVisible(form->List1.Handle()));
 }
 
 TEST_F(SearchBox, TheHistoryKeepsTheFirstSpellingAndDoesNotReorder) {

@@ -26,7 +26,7 @@ std::vector<std::wstring> Items(const ui::ListBox& list) {
 
 std::vector<std::wstring> History(const ui::ComboBox& combo) {
   std::vector<std::wstring> items;
-  for (int i = 0; i < combo.ListCount(); ++i) items.push_back(combo.List(i));
+  for (int i = 0; i < static_cast<int>(combo.Send(CB_GETCOUNT)); ++i) items.push_back(combo.List(i));
   return items;
 }
 
@@ -35,6 +35,8 @@ int IndexOf(const ui::ListBox& list, const std::wstring& name) {
     if (list.Item(i) == name) return i;
   return -1;
 }
+
+void AddName(ui::ListBox& list, std::wstring_view name) { list.Send(LB_ADDSTRING, 0, ui::AnsiParam(name)); }
 
 std::wstring SelectedText(const ui::ListBox& list) {
   const int i = list.ListIndex();

@@ -14,6 +14,8 @@ bool Settle(const std::function<bool()>& cond, int timeoutMs = 5000);
 std::vector<std::wstring> Items(const ui::ListBox& list);
 std::vector<std::wstring> History(const ui::ComboBox& combo);
 int IndexOf(const ui::ListBox& list, const std::wstring& name);
+// A name added as the list adds one by itself: in its sorted place.
+void AddName(ui::ListBox& list, std::wstring_view name);
 std::wstring SelectedText(const ui::ListBox& list);
 // The top index a list box really takes when asked for `top`: it never scrolls past the
 // page that shows its last entry.
