@@ -98,6 +98,35 @@ TEST_F(Gathering, TheListIsHiddenAndTheButtonDisabledWhileItFills) {
   EXPECT_TRUE(form->Command1.Enabled());
 }
 
+TEST_F(Gathering, TheScrollBarFollowsWhatTheListHolds) {
+  // The list fills with its drawing off and shows again afterwards: its scroll bar must still
+  // come and go with the names it holds.
+  const auto bar = [&] {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE;
+    GetScrollInfo(form->List1.Handle(), SB_VERT, &si);
+    const bool shown = (GetWindowLongPtrA(form->List1.Handle(), GWL_STYLE) & WS_VSCROLL) != 0;
+    return std::make_pair(shown, shown ? si.nMax + 1 : 0);
+  };
+  struct Step {
+    const wchar_t* search;  // null: the gather button
+    bool shown;
+  };
+  for (const Step& step : {Step{nullptr, true}, Step{L"Gbx Alpha", false}, Step{nullptr, true}}) {
+    if (step.search)
+      Search(*form, step.search);
+    else
+      Gather(*form);
+    const auto [shown, rows] = bar();
+    EXPECT_EQ(shown, step.shown) << (step.search ? "after a search" : "after a gather");
+    if (step.shown) {
+      EXPECT_EQ(rows, form->List1.Count());
+    }
+    EXPECT_TRUE(IsWindowVisible(form->List1.Handle()));
+  }
+}
+
 TEST_F(Gathering, TheProgressBarEndsOneStepShortOfTheStrip) {
   Gather(*form);
   const double n = static_cast<double>(oracle::ReportedFaces().size());
