@@ -52,9 +52,7 @@ void Panel::SetPicture(HICON icon) {
 }
 
 void Panel::PaintAll(HDC dc) {
-  RECT client;
-  ::GetClientRect(hwnd_, &client);
-  PaintImage(dc, client);
+  PaintImage(dc, Client());
   for (const Stroke& l : lines_)
     DrawLine(dc, {XToPixels(l.x1), YToPixels(l.y1)}, {XToPixels(l.x2), YToPixels(l.y2)}, l.color);
   if (picture_) ::DrawIconEx(dc, 0, 0, picture_, 0, 0, 0, nullptr, DI_NORMAL);
@@ -102,19 +100,14 @@ bool Panel::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       if (reinterpret_cast<HWND>(lp) != hwnd_) Fire(Event::LostCapture);
       return false;
     case WM_ERASEBKGND:
-      if (Solid()) {
-        RECT client;
-        ::GetClientRect(hwnd_, &client);
-        Fill(reinterpret_cast<HDC>(wp), client, BackColor());
-      }
+      if (Solid()) Fill(reinterpret_cast<HDC>(wp), Client(), BackColor());
       result = 1;  // otherwise WM_PAINT paints everything, without flicker
       return true;
     case WM_PAINT: {
       // Drawn off screen first, so moving labels neither flicker nor leave trails.
       PAINTSTRUCT ps;
       HDC dc = ::BeginPaint(hwnd_, &ps);
-      RECT client;
-      ::GetClientRect(hwnd_, &client);
+      const RECT client = Client();
       UniqueMemoryDc memory(::CreateCompatibleDC(dc));
       UniqueBitmap canvas(::CreateCompatibleBitmap(dc, client.right > 0 ? client.right : 1,
                                                    client.bottom > 0 ? client.bottom : 1));
@@ -147,8 +140,7 @@ bool Panel::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
 }
 
 HDC PictureBox::Image() {
-  RECT client{};
-  ::GetClientRect(hwnd_, &client);
+  const RECT client = Client();
   const SIZE want{client.right > 0 ? client.right : 1, client.bottom > 0 ? client.bottom : 1};
   if (dc_ && want.cx == size_.cx && want.cy == size_.cy) return dc_.Get();
   WindowDc screen(hwnd_);
@@ -171,16 +163,8 @@ void PictureBox::Cls() {
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-double PictureBox::DrawWidth() const {
-  RECT client{};
-  ::GetClientRect(hwnd_, &client);
-  return client.right * kDrawTwipsPerPixel;
-}
-double PictureBox::DrawHeight() const {
-  RECT client{};
-  ::GetClientRect(hwnd_, &client);
-  return client.bottom * kDrawTwipsPerPixel;
-}
+double PictureBox::DrawWidth() const { return Client().right * kDrawTwipsPerPixel; }
+double PictureBox::DrawHeight() const { return Client().bottom * kDrawTwipsPerPixel; }
 
 void PictureBox::Line(double x1, double y1, double x2, double y2, COLORREF color) {
   DrawLine(Image(), {DrawPixels(x1), DrawPixels(y1)}, {DrawPixels(x2), DrawPixels(y2)}, color);

@@ -144,15 +144,10 @@ bool Window::Notified(UINT msg, WPARAM wp, LPARAM lp) {
   return true;
 }
 
-double Window::ScaleWidth() const {
+RECT Window::Client() const {
   RECT r{};
   ::GetClientRect(hwnd_, &r);
-  return XToTwips(r.right);
-}
-double Window::ScaleHeight() const {
-  RECT r{};
-  ::GetClientRect(hwnd_, &r);
-  return YToTwips(r.bottom);
+  return r;
 }
 
 bool Window::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }

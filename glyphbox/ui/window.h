@@ -37,9 +37,10 @@ class Window {
   HWND Handle() const { return hwnd_; }
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageA(hwnd_, msg, wp, lp); }
 
-  // The client area, in twips.
-  double ScaleWidth() const;
-  double ScaleHeight() const;
+  // The client area, in pixels and in twips.
+  RECT Client() const;
+  double ScaleWidth() const { return XToTwips(Client().right); }
+  double ScaleHeight() const { return YToTwips(Client().bottom); }
 
   // A WM_COMMAND notification code this window sent to its parent (controls decode theirs).
   virtual void Notify(unsigned code) { (void)code; }
