@@ -124,13 +124,20 @@ TEST_F(Removal, AFileHeldOpenIsRegisteredAgainAndNamed) {
   EXPECT_EQ(form->Text2.FontName(), L"Gbx Quad");
 }
 
-TEST_F(Removal, AStaleValueGoesWithTheOthersAndTheRealFilesToTheRecycleBin) {
-  Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
-  Search(*form, L"gbx quad");
-  Select(L"Gbx Quad");
-  // The bold file went before the removal, its registration stayed.
-  RemoveFontResourceA((FontsFolder() + "gbx-quadb.ttf").c_str());
-  DeleteFileA((FontsFolder() + "gbx-quadb.ttf").c_str());
+// "Gbx Quad" selected; its bold file went before the removal, its registration stayed.
+class StaleValueRemoval : public Removal {
+ protected:
+  void SelectQuadWithAStaleBoldValue() {
+    Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
+    Search(*form, L"gbx quad");
+    Select(L"Gbx Quad");
+    RemoveFontResourceA((FontsFolder() + "gbx-quadb.ttf").c_str());
+    DeleteFileA((FontsFolder() + "gbx-quadb.ttf").c_str());
+  }
+};
+
+TEST_F(StaleValueRemoval, GoesWithTheOthersAndTheRealFilesToTheRecycleBin) {
+  SelectQuadWithAStaleBoldValue();
   const auto said = Remove(IDYES);
   EXPECT_EQ(said.size(), 1u) << "no failure: the question only";
   EXPECT_EQ(FontValue("Gbx Quad (TrueType)"), "<none>");
@@ -139,12 +146,8 @@ TEST_F(Removal, AStaleValueGoesWithTheOthersAndTheRealFilesToTheRecycleBin) {
   EXPECT_EQ(IndexOf(form->List1, L"Gbx Quad"), -1);
 }
 
-TEST_F(Removal, ARollbackRestoresTheRealFilesValuesAndLeavesAStaleOneOut) {
-  Install({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
-  Search(*form, L"gbx quad");
-  Select(L"Gbx Quad");
-  RemoveFontResourceA((FontsFolder() + "gbx-quadb.ttf").c_str());
-  DeleteFileA((FontsFolder() + "gbx-quadb.ttf").c_str());
+TEST_F(StaleValueRemoval, ARollbackRestoresTheRealFilesValuesAndLeavesTheStaleOneOut) {
+  SelectQuadWithAStaleBoldValue();
   const auto said = RemoveHolding(FontsFolder() + "gbx-quad.ttf");
   ASSERT_EQ(said.size(), 2u) << "the question, then the failure";
   EXPECT_EQ(said[1].text, L"gbx-quad.ttf を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。");
