@@ -253,7 +253,6 @@ int Startup(const char* exe, const char* title) {
 int main(int argc, char** argv) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
-  OleInitialize(nullptr);
   const std::string mode = argc > 1 ? argv[1] : "";
   if (mode == "floor") return Floor();
   if (mode == "gather") return Gather();

@@ -12,6 +12,9 @@ bool HasFileList(IDataObject* data) {
 }  // namespace
 
 bool FileDropTarget::Register(HWND hwnd) {
+  // Drag and drop needs OLE on this thread. The target is its only user, so OLE starts here,
+  // after the window shows, rather than before it.
+  if (!oleStarted_) oleStarted_ = SUCCEEDED(::OleInitialize(nullptr));
   hwnd_ = hwnd;
   return ::RegisterDragDrop(hwnd, this) == S_OK;
 }
@@ -19,6 +22,8 @@ bool FileDropTarget::Register(HWND hwnd) {
 void FileDropTarget::Revoke() {
   if (hwnd_) ::RevokeDragDrop(hwnd_);
   hwnd_ = nullptr;
+  if (oleStarted_) ::OleUninitialize();
+  oleStarted_ = false;
 }
 
 HRESULT FileDropTarget::QueryInterface(REFIID riid, void** out) {

@@ -33,6 +33,7 @@ class FileDropTarget : public IDropTarget {
   HWND hwnd_ = nullptr;
   ULONG refs_ = 0;
   bool accepting_ = false;
+  bool oleStarted_ = false;
 };
 
 }  // namespace preview

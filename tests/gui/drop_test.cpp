@@ -18,7 +18,14 @@ class Drop : public MainWindow {
  protected:
   // Drags the data over the preview and drops it; returns the effect the target reported.
   DWORD DropOnPreview(TestDataObject* data) {
-    IDropTarget* target = &form->text2Drops;
+    // Where the platform looks for a window's drop target: set only by a registration that
+    // worked, which needs OLE started on this thread.
+    auto* target = static_cast<IDropTarget*>(::GetPropA(form->Text2.Handle(), "OleDropTargetInterface"));
+    if (!target) {
+      data->Release();
+      ADD_FAILURE() << "the preview takes no drops";
+      return DROPEFFECT_NONE;
+    }
     POINTL at{10, 10};
     DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     target->DragEnter(data, MK_LBUTTON, at, &effect);
