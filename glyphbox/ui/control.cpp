@@ -17,6 +17,8 @@ void Control::CreateChild(HWND parent, const char* className, std::wstring_view 
                                       px.right - px.left, px.bottom - px.top, parent, nullptr,
                                       ::GetModuleHandleA(nullptr), nullptr);
   if (!hwnd) return;
+  asked_ = px;
+  placed_ = Placed();
   Adopt(hwnd);
   if (takeOver) TakeOver(hwnd);
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(DefaultUiFont()));
@@ -32,14 +34,26 @@ bool Control::Move(double left, double top, double width, double height) {
   if (width < 0 || height < 0) return false;
   rect_ = {left, top, width, height};
   const RECT want = ToPixels(rect_);
-  // Moving a window is costly (the progress bar moves once per font): only a move that
-  // changes a pixel of where the window really is reaches it. (A list box may have trimmed
-  // its height to whole rows.)
-  RECT is{};
-  ::GetWindowRect(hwnd_, &is);
-  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&is), 2);
-  return ::EqualRect(&want, &is) || ::SetWindowPos(hwnd_, nullptr, want.left, want.top, want.right - want.left,
-                                                   want.bottom - want.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Moving a window is costly (the progress bar moves once per font, every layout moves
+  // every control): a move reaches the window only when it changes where the window is, or
+  // where it was asked to be since it last moved. (A list box trims its height to whole rows
+  // and a combo box leaves its drop-down room out of its rectangle: neither lies where it
+  // was asked to be.)
+  const RECT is = Placed();
+  if (::EqualRect(&want, &is) || (::EqualRect(&want, &asked_) && ::EqualRect(&is, &placed_))) return true;
+  if (!::SetWindowPos(hwnd_, nullptr, want.left, want.top, want.right - want.left, want.bottom - want.top,
+                      SWP_NOZORDER | SWP_NOACTIVATE))
+    return false;
+  asked_ = want;
+  placed_ = Placed();
+  return true;
+}
+
+RECT Control::Placed() const {
+  RECT r{};
+  ::GetWindowRect(hwnd_, &r);
+  ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+  return r;
 }
 
 void Control::SetVisible(bool visible) {

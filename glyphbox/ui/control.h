@@ -47,6 +47,13 @@ class Control : public Window, public EventSource {
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
   Rect rect_{};
+
+ private:
+  // Where the window lies on its container, in pixels.
+  RECT Placed() const;
+
+  RECT asked_{};   // the pixels of the last move that reached the window
+  RECT placed_{};  // where the window lay after it
 };
 
 }  // namespace ui

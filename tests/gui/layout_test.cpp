@@ -34,6 +34,34 @@ Geometry Read(const Form1& f) {
           f.Text2.Width(), f.Text2.Height(), f.Picture1.Left(), f.Picture2.Width(), f.Label2.Left(), f.Text1.Left()};
 }
 
+// How many times a control of the form was asked to move or resize while `run` ran.
+template <class Run>
+int MovesDuring(HWND form, Run run) {
+  static HWND watched;
+  static int moves;
+  watched = form;
+  moves = 0;
+  const HHOOK hook = SetWindowsHookExA(
+      WH_CALLWNDPROC,
+      [](int code, WPARAM wp, LPARAM lp) -> LRESULT {
+        const auto* m = reinterpret_cast<const CWPSTRUCT*>(lp);
+        if (code == HC_ACTION && m->message == WM_WINDOWPOSCHANGING && IsChild(watched, m->hwnd)) ++moves;
+        return CallNextHookEx(nullptr, code, wp, lp);
+      },
+      nullptr, GetCurrentThreadId());
+  run();
+  UnhookWindowsHookEx(hook);
+  return moves;
+}
+
+// A control's window as it lies on the form, in pixels.
+RECT OnForm(const ui::Control& c, HWND form) {
+  RECT r;
+  GetWindowRect(c.Handle(), &r);
+  MapWindowPoints(HWND_DESKTOP, form, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 }  // namespace
 
 class Layout : public ForegroundWindow {
@@ -91,6 +119,23 @@ TEST_F(Layout, HeightsThatWouldBeNegativeKeepTheirOldValues) {
   }
   EXPECT_DOUBLE_EQ(form->Frame1.Top(), h - 1095) << "later steps still ran";
   EXPECT_DOUBLE_EQ(form->Text1.Left(), std::round(form->ScaleWidth()) - 735);
+}
+
+// The list trims its height to whole rows and the search box keeps its drop-down room out of
+// its rectangle: neither lies where the layout asked, and neither may be moved again for it.
+TEST_F(Layout, ALayoutThatChangesNothingMovesNoControl) {
+  const HWND f = form->Handle();
+  EXPECT_EQ(MovesDuring(f, [&] { form->Form_Resize(); }), 0) << "as loaded";
+  ResizeClient(f, 9000, 6400);
+  EXPECT_EQ(MovesDuring(f, [&] { form->Form_Resize(); }), 0) << "after a resize";
+  Drag(ui::XToPixels(3500));
+  EXPECT_EQ(MovesDuring(f, [&] { form->Form_Resize(); }), 0) << "after a drag of the bar";
+  // What did change reached the windows.
+  const RECT list = OnForm(form->List1, f);
+  EXPECT_GT(list.bottom, ui::YToPixels(480 + 4200)) << "the list grew with the window";
+  EXPECT_LE(list.bottom, ui::YToPixels(480) + ui::YToPixels(form->List1.Height()));
+  EXPECT_EQ(OnForm(form->Combo1, f).right, ui::XToPixels(120) + ui::XToPixels(form->Combo1.Width()));
+  EXPECT_EQ(OnForm(form->Text2, f).right, ui::XToPixels(form->Text2.Left()) + ui::XToPixels(form->Text2.Width()));
 }
 
 TEST_F(Layout, MinimisingChangesNothingAndRestoringLaysOutAgain) {
