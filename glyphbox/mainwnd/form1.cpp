@@ -119,10 +119,11 @@ void Form1::Form_Load() {
   Text2.SetFontSize(9);
   Text2.SetText(mainwnd::kSampleText);
   Cmmdl_Flatbutton::FlatNormal(Picture1);
+  // Laid out while still hidden, the window appears whole: the layout that the platform runs
+  // as it first shows the window then finds every control in place and moves none of them.
+  Form_Resize();
   CenterOn(nullptr);
   Show();
-  // The layout runs whenever the size changes, and once more as the window appears.
-  Form_Resize();
   mdl_SetWindowSize::lPrevWndProc = ::SetWindowLongPtrA(
       Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&mdl_SetWindowSize::WindowProc));
   hooked_ = true;
