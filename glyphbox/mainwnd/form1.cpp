@@ -24,6 +24,13 @@ void Form1::Load() {
   text2Drops.Register(Text2.Handle());
 }
 
+bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  // OLE holds the preview's drop target until it is revoked, which only works while the
+  // window still exists.
+  if (msg == WM_DESTROY) text2Drops.Revoke();
+  return ui::Form::OnMessage(msg, wp, lp, result);
+}
+
 void Form1::CreateControls() {
   CreateForm(mainwnd::kAppTitle, kClientWidth, kClientHeight, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
   SetIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_GLYPHBOX)));

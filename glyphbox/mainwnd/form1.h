@@ -80,6 +80,9 @@ class Form1 : public ui::Form {
   void Label1_MouseMove(int Button, int Shift, double X, double Y);
   void Label1_MouseUp(int Button, int Shift, double X, double Y);
 
+ protected:
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
  private:
   void CreateControls();
   void AddTooltips();

@@ -137,3 +137,16 @@ TEST_F(Drop, OfAHugeFileOnlyTheStartIsShown) {
   DeleteFileA(path.c_str());
   EXPECT_EQ(form->Text2.Text(), L"huge file head") << "the zero bytes after it end the text";
 }
+
+// The platform holds the preview's drop target from its registration on; it must let go
+// before the window goes, or it would be left holding an object the program frees.
+TEST_F(Drop, ClosingTheWindowTakesThePreviewOffTheDropTargets) {
+  const auto references = [this] {
+    form->text2Drops.AddRef();
+    return form->text2Drops.Release();
+  };
+  EXPECT_GT(references(), 0u) << "registered";
+  SendMessageA(form->Handle(), WM_CLOSE, 0, 0);
+  Pump();
+  EXPECT_EQ(references(), 0u) << "revoked";
+}
