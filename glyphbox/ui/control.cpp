@@ -17,12 +17,11 @@ void Control::CreateChild(HWND parent, const char* className, std::wstring_view 
                                       px.right - px.left, px.bottom - px.top, parent, nullptr,
                                       ::GetModuleHandleA(nullptr), nullptr);
   if (!hwnd) return;
+  asked_ = px;
+  placed_ = Placed();
   Adopt(hwnd);
   if (takeOver) TakeOver(hwnd);
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(DefaultUiFont()));
-  // Where the font left it: a list box fits its rows and a combo box its field to the font.
-  asked_ = px;
-  placed_ = Placed();
 }
 
 bool Control::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT&) {

@@ -138,6 +138,25 @@ TEST_F(Layout, ALayoutThatChangesNothingMovesNoControl) {
   EXPECT_EQ(OnForm(form->Text2, f).right, ui::XToPixels(form->Text2.Left()) + ui::XToPixels(form->Text2.Width()));
 }
 
+// The list shows whole rows only: as many as fit in the height the layout gives it, counted
+// from that height (not from whatever height the list had trimmed itself to before).
+TEST_F(Layout, TheListFitsWholeRowsOfItsFontInTheHeightItIsGiven) {
+  const auto expectWholeRows = [this](const char* when) {
+    RECT window, client;
+    GetWindowRect(form->List1.Handle(), &window);
+    GetClientRect(form->List1.Handle(), &client);
+    const int frame = (window.bottom - window.top) - client.bottom;
+    const int room = ui::YToPixels(480 + form->List1.Height()) - ui::YToPixels(480) - frame;
+    const int row = static_cast<int>(form->List1.Send(LB_GETITEMHEIGHT));
+    EXPECT_EQ(client.bottom, room - room % row) << when;
+  };
+  expectWholeRows("as loaded");
+  ResizeClient(form->Handle(), 9000, 6400);
+  expectWholeRows("taller");
+  ResizeClient(form->Handle(), 9000, 5000);
+  expectWholeRows("shorter");
+}
+
 TEST_F(Layout, MinimisingChangesNothingAndRestoringLaysOutAgain) {
   ResizeClient(form->Handle(), 9000, 6000);
   const Geometry before = Read(*form);
