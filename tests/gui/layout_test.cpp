@@ -142,11 +142,11 @@ TEST_F(Layout, ALayoutThatChangesNothingMovesNoControl) {
 // from that height (not from whatever height the list had trimmed itself to before).
 TEST_F(Layout, TheListFitsWholeRowsOfItsFontInTheHeightItIsGiven) {
   const auto expectWholeRows = [this](const char* when) {
-    RECT window, client;
-    GetWindowRect(form->List1.Handle(), &window);
+    const RECT window = OnForm(form->List1, form->Handle());
+    RECT client;
     GetClientRect(form->List1.Handle(), &client);
     const int frame = (window.bottom - window.top) - client.bottom;
-    const int room = ui::YToPixels(480 + form->List1.Height()) - ui::YToPixels(480) - frame;
+    const int room = ui::YToPixels(form->List1.Height()) - frame;
     const int row = static_cast<int>(form->List1.Send(LB_GETITEMHEIGHT));
     EXPECT_EQ(client.bottom, room - room % row) << when;
   };
