@@ -22,10 +22,10 @@ namespace {
 // rollback need: deleting and setting values.
 bool KeyAllowsChanges(HKEY key) {
   HKEY probe = nullptr;
-  if (!key || ::RegOpenKeyExA(key, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &probe) != ERROR_SUCCESS)
-    return false;
-  ::RegCloseKey(probe);
-  return true;
+  const bool allowed =
+      key && ::RegOpenKeyExA(key, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &probe) == ERROR_SUCCESS;
+  const ui::UniqueKey opened(probe);
+  return allowed;
 }
 
 enum class Readiness { Ready, NeedsAdministrator, NotReady };

@@ -7,28 +7,21 @@
 
 namespace ui {
 
-// A handle that is null when empty.
-template <class H, void (*Closer)(H)>
+// A handle that is null when empty, closed by the platform function that frees its kind.
+template <class H, auto Closer>
 struct NullTraits {
   using Handle = H;
   static Handle Empty() { return nullptr; }
   static void Close(Handle h) { Closer(h); }
 };
-inline void CloseKey(HKEY h) { ::RegCloseKey(h); }
-template <class T>
-void DeleteGdiObject(T h) { ::DeleteObject(h); }
-inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
-inline void DeleteMemoryDc(HDC h) { ::DeleteDC(h); }
-inline void FreePidl(LPITEMIDLIST p) { ::CoTaskMemFree(p); }
-
-using UniqueKey = Unique<NullTraits<HKEY, CloseKey>>;
-using UniqueFont = Unique<NullTraits<HFONT, DeleteGdiObject<HFONT>>>;
-using UniqueBrush = Unique<NullTraits<HBRUSH, DeleteGdiObject<HBRUSH>>>;
-using UniquePen = Unique<NullTraits<HPEN, DeleteGdiObject<HPEN>>>;
-using UniqueBitmap = Unique<NullTraits<HBITMAP, DeleteGdiObject<HBITMAP>>>;
-using UniqueMenu = Unique<NullTraits<HMENU, DestroyMenuHandle>>;
-using UniqueMemoryDc = Unique<NullTraits<HDC, DeleteMemoryDc>>;
-using UniquePidl = Unique<NullTraits<LPITEMIDLIST, FreePidl>>;
+using UniqueKey = Unique<NullTraits<HKEY, &::RegCloseKey>>;
+using UniqueFont = Unique<NullTraits<HFONT, &::DeleteObject>>;
+using UniqueBrush = Unique<NullTraits<HBRUSH, &::DeleteObject>>;
+using UniquePen = Unique<NullTraits<HPEN, &::DeleteObject>>;
+using UniqueBitmap = Unique<NullTraits<HBITMAP, &::DeleteObject>>;
+using UniqueMenu = Unique<NullTraits<HMENU, &::DestroyMenu>>;
+using UniqueMemoryDc = Unique<NullTraits<HDC, &::DeleteDC>>;
+using UniquePidl = Unique<NullTraits<LPITEMIDLIST, &::CoTaskMemFree>>;
 
 // Files are the one kind whose empty value is not null.
 struct FileTraits {
