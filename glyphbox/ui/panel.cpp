@@ -124,16 +124,6 @@ bool Panel::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
       ::SetCursor(cursor_);
       result = TRUE;
       return true;
-    case WM_NOTIFY:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORSTATIC:
-    case WM_DRAWITEM:
-    case WM_MEASUREITEM:
-      // The form decides how the controls inside a frame look.
-      result = ::SendMessageA(::GetParent(hwnd_), msg, wp, lp);
-      return true;
     default:
       return false;
   }
