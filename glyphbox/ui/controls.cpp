@@ -26,8 +26,6 @@ constexpr double kComboListHeight = 8 * 240;  // room for a few entries of the d
 
 }  // namespace
 
-AnsiParam::AnsiParam(std::wstring_view text) : text_(ToAnsi(text)) {}
-
 void Button::Notify(unsigned code) {
   if (code == BN_CLICKED) Fire(Event::Click);
 }
@@ -86,10 +84,10 @@ HWND ComboBox::EditHandle() const {
 std::wstring ComboBox::List(int index) const { return EntryText(hwnd_, CB_GETLBTEXTLEN, CB_GETLBTEXT, index); }
 
 int ComboBox::FindExact(std::wstring_view text) const {
-  return static_cast<int>(Send(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), AnsiParam(text)));
+  return static_cast<int>(SendText(CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), text));
 }
 
-void ComboBox::InsertItem(int index, std::wstring_view text) { Send(CB_INSERTSTRING, index, AnsiParam(text)); }
+void ComboBox::InsertItem(int index, std::wstring_view text) { SendText(CB_INSERTSTRING, index, text); }
 
 void TextBox::Create(HWND parent, const Rect& r, Kind kind) {
   DWORD style = WS_VISIBLE | WS_TABSTOP;

@@ -24,16 +24,6 @@ class CheckBox : public Button {
   bool Checked() const { return Send(BM_GETCHECK) == BST_CHECKED; }
 };
 
-// A string in the ANSI code page, as an A message's parameter (alive for the message's length).
-class AnsiParam {
- public:
-  explicit AnsiParam(std::wstring_view text);
-  operator LPARAM() const { return reinterpret_cast<LPARAM>(text_.c_str()); }
-
- private:
-  std::string text_;
-};
-
 class ListBox : public Control {
  public:
   // Single selection, kept sorted by the control itself.
@@ -43,7 +33,7 @@ class ListBox : public Control {
   // The locale whose order the list keeps.
   LCID Locale() const { return static_cast<LCID>(Send(LB_GETLOCALE)); }
   // Adds at the end, whatever the order: for names already in the list's order.
-  void AppendItem(std::wstring_view text) { Send(LB_INSERTSTRING, static_cast<WPARAM>(-1), AnsiParam(text)); }
+  void AppendItem(std::wstring_view text) { SendText(LB_INSERTSTRING, static_cast<WPARAM>(-1), text); }
   void Clear() { Send(LB_RESETCONTENT); }
   int ListIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }
   // Selecting by program raises no notification of its own: callers that want the click

@@ -144,6 +144,10 @@ bool Window::Notified(UINT msg, WPARAM wp, LPARAM lp) {
   return true;
 }
 
+LRESULT Window::SendText(UINT msg, WPARAM wp, std::wstring_view text) const {
+  return Send(msg, wp, reinterpret_cast<LPARAM>(ToAnsi(text).c_str()));
+}
+
 RECT Window::Client() const {
   RECT r{};
   ::GetClientRect(hwnd_, &r);

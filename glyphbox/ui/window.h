@@ -36,6 +36,8 @@ class Window {
 
   HWND Handle() const { return hwnd_; }
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageA(hwnd_, msg, wp, lp); }
+  // With a text as the message's parameter, in the ANSI code page.
+  LRESULT SendText(UINT msg, WPARAM wp, std::wstring_view text) const;
 
   // The client area, in pixels and in twips.
   RECT Client() const;

@@ -36,7 +36,7 @@ int IndexOf(const ui::ListBox& list, const std::wstring& name) {
   return -1;
 }
 
-void AddName(ui::ListBox& list, std::wstring_view name) { list.Send(LB_ADDSTRING, 0, ui::AnsiParam(name)); }
+void AddName(ui::ListBox& list, std::wstring_view name) { list.SendText(LB_ADDSTRING, 0, name); }
 
 std::wstring SelectedText(const ui::ListBox& list) {
   const int i = list.ListIndex();
