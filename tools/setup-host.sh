@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-utils
           imagemagick locales fonts-ipafont-gothic fonts-ipafont-mincho googletest python3
-          python3-fonttools fonts-wine)
+          python3-fonttools fonts-wine clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -31,6 +31,15 @@ TALL = ('gbx-tall.ttf', 'Gbx Tall', 1500, 700)
 # A collection of two faces, and a file that only claims to be a bitmap font.
 COLLECTION = ('gbx-coll.ttc', ['Gbx CollA', 'Gbx CollB'])
 FAKE_FON = 'gbx-omega.fon'
+# Fonts a Japanese system lists by their Japanese family names, registered under their
+# English ones: a family of two files, and a collection of three faces (the middle one
+# without a Japanese name).
+JAPANESE = {
+    'gbx-mincho.ttf': ('Gbx Mincho', 'Gbx 明朝', 'Regular'),
+    'gbx-minchob.ttf': ('Gbx Mincho', 'Gbx 明朝', 'Bold'),
+}
+JAPANESE_COLLECTION = ('gbx-kaku.ttc', [('Gbx Kaku', 'Gbx 角ゴ'), ('Gbx Kaku UI', None), ('Gbx PKaku', 'Gbx P角ゴ')])
+JAPAN = 1 << 17  # OS/2 code page range bit for JIS/Japan (932): the system lists "@" faces too
 
 
 def box_glyph(x0, y0, x1, y1):
@@ -43,7 +52,7 @@ def box_glyph(x0, y0, x1, y1):
     return pen.glyph()
 
 
-def build(path, family, style='Regular', ascent=800, descent=200):
+def build(path, family, style='Regular', ascent=800, descent=200, japanese=None):
     names = ['.notdef', 'space', 'A', 'a']
     fb = FontBuilder(1000, isTTF=True)
     fb.setupGlyphOrder(names)
@@ -64,6 +73,10 @@ def build(path, family, style='Regular', ascent=800, descent=200):
                 usWeightClass=700 if bold else 400, fsSelection=fs_selection)
     fb.setupPost(italicAngle=-12 if italic else 0)
     fb.font['head'].macStyle = (1 if bold else 0) | (2 if italic else 0)
+    if japanese:
+        fb.font['OS/2'].ulCodePageRange1 |= JAPAN
+        for name_id, text in ((1, japanese), (4, japanese + ' ' + style)):
+            fb.font['name'].setName(text, name_id, 3, 1, 0x411)
     return fb.font
 
 
@@ -81,6 +94,13 @@ if __name__ == '__main__':
     ttc.fonts = [build(None, family) for family in COLLECTION[1]]
     ttc.save(os.path.join(here, COLLECTION[0]))
     print(COLLECTION[0], COLLECTION[1])
+    for file, (family, japanese, style) in JAPANESE.items():
+        build(None, family, style, japanese=japanese).save(os.path.join(here, file))
+        print(file, family, japanese, style)
+    ttc = TTCollection()
+    ttc.fonts = [build(None, family, japanese=japanese) for family, japanese in JAPANESE_COLLECTION[1]]
+    ttc.save(os.path.join(here, JAPANESE_COLLECTION[0]))
+    print(JAPANESE_COLLECTION[0], JAPANESE_COLLECTION[1])
     with open(os.path.join(here, FAKE_FON), 'wb') as f:
         f.write(b'MZ not really a bitmap font, only a file to move to the recycle bin\n')
     print(FAKE_FON)

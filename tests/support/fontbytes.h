@@ -1,0 +1,17 @@
+#pragma once
+// A font file held in memory, read the way the program reads one from disk.
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+#include "fonts/fontnames.h"
+
+inline mdl_RemoveFont::ReadAt ReadFromBytes(std::string_view file, size_t* asked = nullptr) {
+  return [file, asked](uint64_t offset, unsigned char* into, size_t size) -> size_t {
+    if (asked) *asked += size;
+    if (offset >= file.size()) return 0;
+    const size_t n = static_cast<size_t>(std::min<uint64_t>(size, file.size() - offset));
+    std::memcpy(into, file.data() + offset, n);
+    return n;
+  };
+}
