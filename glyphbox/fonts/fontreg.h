@@ -3,6 +3,8 @@
 // commands use them.
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "fonts/fontregrules.h"
 #include "ui/handles.h"
@@ -34,11 +36,21 @@ using EnumValueFn =
     std::function<LONG(DWORD index, char* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* dataBytes)>;
 
 // Walks the keys' values in turn, machine first, with fresh NUL-filled buffers for every
-// call, and matches them as one sequence; each entry remembers its key. A key missing from
-// the list (no walk) is left out.
-FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& machine, const EnumValueFn& user = {});
-// The same walk over the open fonts keys.
-FontRegInfo ScanFontKeys(const FontKeys& keys, std::wstring& strFontName);
+// call, and matches them as one sequence; each entry remembers its key. A value longer than
+// the buffers is read again with larger ones, so that it is compared whole. A key missing
+// from the list (no walk) is left out. Every value read is also kept in `read` when given.
+FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& machine, const EnumValueFn& user = {},
+                           std::vector<FontRegEntry>* read = nullptr);
+
+// Where the file of a value lies: the fonts folder's for a bare file name, its own for a
+// path, with environment variables ("%WINDIR%") expanded.
+std::wstring FontFilePathOf(std::wstring_view fontsFolder, const FontRegEntry& entry);
+
+// The values of the open fonts keys that make up the list's font: those the matching rules
+// find, or, where they find none, those whose file holds a face of the family the name
+// stands for, in any language (the platform lists a font by its name in the user's
+// language, while the registry names it in English as a rule).
+FontRegInfo PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::wstring_view fontsFolder);
 
 // What the user is told when the registry cannot place a font.
 void ReportUnplaced(HWND owner);

@@ -46,6 +46,10 @@ std::wstring CutFontCharset(std::wstring_view name) {
   return std::wstring(name);
 }
 
+std::wstring FamilyOfListName(std::wstring_view name) {
+  return std::wstring(name.starts_with(L'@') ? name.substr(1) : name);
+}
+
 FontRegInfo MatchFontValues(std::wstring& strFontName, const ValueSource& next) {
   FontRegInfo info;
   FontRegEntry value;

@@ -28,6 +28,10 @@ struct FontRegInfo {
 // The name without a trailing charset word (" Baltic", " CE", " CYR", " Greek", " TUR").
 std::wstring CutFontCharset(std::wstring_view name);
 
+// The family name a list name stands for in the fonts' own name tables: the name as the
+// rules left it, without the "@" of a vertical-writing face.
+std::wstring FamilyOfListName(std::wstring_view name);
+
 // Hands out the next value (name and data, already cut at their NUL); false when there are
 // no more.
 using ValueSource = std::function<bool(FontRegEntry& value)>;

@@ -46,14 +46,6 @@ Readiness Check(std::wstring_view folder, const FontKeys& keys, const FontRegInf
   return Readiness::Ready;
 }
 
-// The value's data as the path of its file: environment variables ("%WINDIR%") expanded.
-std::wstring PathOf(std::wstring_view fontsFolder, const FontRegEntry& entry) {
-  std::wstring data(::ExpandEnvironmentStringsW(entry.strFileName.c_str(), nullptr, 0), L'\0');
-  data.resize(::ExpandEnvironmentStringsW(entry.strFileName.c_str(), data.data(), static_cast<DWORD>(data.size())));
-  while (!data.empty() && data.back() == L'\0') data.pop_back();
-  return FontFilePath(fontsFolder, data.empty() ? entry.strFileName : data);
-}
-
 // Moves the files to the recycle bin. A file the bin cannot take makes the shell ask
 // before it deletes anything for good; a refusal there leaves the file where it was.
 bool MoveToRecycleBin(HWND owner, const std::vector<std::wstring>& paths) {
@@ -81,7 +73,7 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
   // Each key is opened once, for the scan, the removal and the rollback.
   const FontKeys keys;
   std::wstring N = itemText(static_cast<int>(lIndex));
-  const FontRegInfo info = ScanFontKeys(keys, N);
+  const FontRegInfo info = PlaceFont(keys, N, fontsFolder);
   if (info.lMax < 0) {
     ReportUnplaced(owner);
     return result;
@@ -92,7 +84,7 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
 
   // Nothing is touched unless every part of the removal and of its rollback can be done.
   std::vector<std::wstring> paths;
-  for (long i = 0; i <= info.lMax; ++i) paths.push_back(PathOf(fontsFolder, info.Entries[i]));
+  for (long i = 0; i <= info.lMax; ++i) paths.push_back(FontFilePathOf(fontsFolder, info.Entries[i]));
   if (const Readiness readiness = Check(fontsFolder, keys, info, paths); readiness != Readiness::Ready) {
     mainwnd::AppMessage(owner,
                         readiness == Readiness::NeedsAdministrator

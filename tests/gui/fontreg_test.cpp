@@ -111,31 +111,33 @@ TEST_F(FontRegistry, ScanningWritesNothingToTheRegistry) {
   EXPECT_EQ(registry::FontValues(), before);
 }
 
-TEST(FontRegistryWalk, EveryCallGetsClearedBuffersAndFullSizes) {
+TEST(FontRegistryWalk, EveryCallGetsClearedBuffersAndLongValuesAreReadWhole) {
+  const std::string longName = std::string(290, 'x') + " & Alpha (TrueType)", longData(300, 'd');
+  const std::pair<std::string, std::string> values[] = {{"Alpha (TrueType)", "alpha.ttf"}, {longName, longData}};
   int calls = 0;
   bool alwaysFresh = true;
   std::wstring name = L"Alpha";
-  const FontRegInfo info = ScanFontValues(name, [&](DWORD index, char* n, DWORD* nChars, DWORD*, BYTE* d, DWORD* dBytes) -> LONG {
+  const FontRegInfo info = ScanFontValues(name, [&](DWORD index, char* n, DWORD* nBytes, DWORD*, BYTE* d, DWORD* dBytes) -> LONG {
     ++calls;
-    alwaysFresh &= *nChars == 255 && *dBytes == 255;
-    for (DWORD i = 0; i < 255; ++i) alwaysFresh &= n[i] == 0 && d[i] == 0;
-    // Leave junk behind, as a real call may, and claim a shorter size.
-    const char* names[] = {"Alpha (TrueType)", "Alpha Bold (TrueType)"};
-    const char* files[] = {"alpha.ttf", "alphab.ttf"};
+    for (DWORD i = 0; i < *nBytes; ++i) alwaysFresh &= n[i] == 0;
+    for (DWORD i = 0; i < *dBytes; ++i) alwaysFresh &= d[i] == 0;
     if (index >= 2) return ERROR_NO_MORE_ITEMS;
-    memset(n, 'x', 255);
-    memset(d, 'y', 255);
-    strcpy(n, names[index]);
-    strcpy(reinterpret_cast<char*>(d), files[index]);
-    *nChars = 3;
-    *dBytes = 3;
-    return index == 1 ? ERROR_MORE_DATA : ERROR_SUCCESS;  // too long: read as it stands
+    const auto& [valueName, data] = values[index];
+    // Junk behind what fits, as a real call may leave; the data's size is reported.
+    memset(n, 'x', *nBytes);
+    memset(d, 'y', *dBytes);
+    if (*nBytes <= valueName.size() || *dBytes <= data.size()) {
+      *dBytes = static_cast<DWORD>(data.size() + 1);
+      return ERROR_MORE_DATA;
+    }
+    memcpy(n, valueName.c_str(), valueName.size() + 1);
+    memcpy(d, data.c_str(), data.size() + 1);
+    return ERROR_SUCCESS;
   });
   EXPECT_TRUE(alwaysFresh);
-  EXPECT_EQ(calls, 3);
-  EXPECT_EQ(Files(info), (std::vector<std::wstring>{L"alpha.ttf", L"alphab.ttf"}));
+  EXPECT_EQ(calls, 3) << "the long value is asked for again, with larger buffers, and ends the walk";
+  EXPECT_EQ(Files(info), std::vector<std::wstring>{FromCp932(longData)}) << "a collection member behind character 255";
   EXPECT_TRUE(info.Entries[0].bComplete);
-  EXPECT_FALSE(info.Entries[1].bComplete) << "a removal must not trust a value cut short";
 }
 
 TEST(FontRegistryWalk, AKeyThatCannotBeReadEndsTheWalk) {

@@ -1,0 +1,39 @@
+// Fonts the list shows by their Japanese names while the registry names them in English, as
+// Windows 10/11 registers its own fonts and most installers theirs. (Under Wine a removed
+// font's vertical "@" face stays listed, and previewing it once its file is gone crashes:
+// these tests list no "@" face of the platform's, and run in a process of their own.)
+#include <algorithm>
+#include <sstream>
+
+#include "removal_fixture.h"
+#include "support/text.h"
+
+using OtherNames = Removal;
+
+TEST_F(OtherNames, FileNamesAreFoundThroughTheNameTheListShows) {
+  Install({{"Gbx Mincho Regular (TrueType)", "gbx-mincho.ttf"}, {"Gbx Mincho Bold (TrueType)", "gbx-minchob.ttf"}});
+  InstallForUser({{"Gbx Kaku Regular & Gbx Kaku UI Regular & Gbx PKaku Regular (TrueType)", "gbx-kaku.ttc"}});
+  Search(*form, L"Gbx*");
+  AddName(form->List1, L"@Gbx 明朝");
+  const std::wstring kaku = FromCp932(UserFontsFolder()) + L"gbx-kaku.ttc\r";
+  struct Row {
+    const wchar_t* name;
+    std::vector<std::wstring> files;  // sorted: the registry's own order differs between systems
+  };
+  const Row rows[] = {
+      {L"Gbx 明朝", {L"gbx-mincho.ttf\r", L"gbx-minchob.ttf\r"}},
+      {L"@Gbx 明朝", {L"gbx-mincho.ttf\r", L"gbx-minchob.ttf\r"}},
+      {L"Gbx 角ゴ", {kaku}},
+      {L"Gbx Kaku UI", {kaku}},  // no Japanese name, but its English one is followed by " Regular"
+      {L"Gbx P角ゴ", {kaku}},
+  };
+  for (const Row& r : rows) {
+    Select(r.name);
+    EXPECT_TRUE(Answering(IDOK, [&] { form->m_List_Copy_Click(1); }).empty()) << "placed without a message";
+    std::wstringstream copied(ClipboardText(form->Handle()));
+    std::vector<std::wstring> files;
+    for (std::wstring line; std::getline(copied, line);) files.push_back(line);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, r.files) << testing::PrintToString(std::wstring(r.name));
+  }
+}
