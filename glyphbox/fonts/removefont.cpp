@@ -30,11 +30,16 @@ bool KeyAllowsChanges(HKEY key) {
 
 enum class Readiness { Ready, NeedsAdministrator, NotReady };
 
-Readiness Check(std::wstring_view folder, const FontKeys& keys, const FontRegInfo& info,
-                const std::vector<std::wstring>& paths) {
+// Whether the removal and its rollback may change every key involved.
+Readiness KeysAllowChanges(const FontKeys& keys, const FontRegInfo& info) {
   for (long i = 0; i <= info.lMax; ++i)
     if (!KeyAllowsChanges(keys.Get(info.Entries[i].key)))
       return info.Entries[i].key == FontKey::Machine ? Readiness::NeedsAdministrator : Readiness::NotReady;
+  return Readiness::Ready;
+}
+
+// Whether every file can be handed to the shell, and found again for the rollback.
+Readiness FilesAllowRemoval(std::wstring_view folder, const FontRegInfo& info, const std::vector<std::wstring>& paths) {
   if (folder.size() < 2) return Readiness::NotReady;
   for (long i = 0; i <= info.lMax; ++i) {
     // A value cut short by the scan's buffers names some other file, or none.
@@ -44,6 +49,34 @@ Readiness Check(std::wstring_view folder, const FontKeys& keys, const FontRegInf
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return Readiness::NotReady;
   }
   return Readiness::Ready;
+}
+
+// Tells the user why nothing was removed; false when there is nothing to tell.
+bool ReportNotReady(HWND owner, Readiness readiness) {
+  if (readiness == Readiness::Ready) return false;
+  mainwnd::AppMessage(owner,
+                      readiness == Readiness::NeedsAdministrator
+                          ? L"このフォントを削除するには管理者の権限が必要です。\r\n\r\nフォントは変更していません。"
+                          : L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。",
+                      MB_ICONERROR | MB_OK);
+  return true;
+}
+
+// Every program that has added a file holds its fonts until it is withdrawn as often, and
+// the running system may know it by its full path only; a bound keeps a call that never
+// fails from looping.
+void WithdrawFontResource(const std::wstring& data, const std::wstring& path) {
+  constexpr int kMaxWithdrawals = 64;
+  for (const std::wstring& name : {data, path})
+    for (int i = 0; i < kMaxWithdrawals && ::RemoveFontResourceA(ui::ToAnsi(name).c_str()); ++i) {
+    }
+}
+
+// Other programs learn of added and removed fonts only from this broadcast. A window that
+// does not answer must not hang the removal.
+void BroadcastFontChange() {
+  DWORD_PTR ignored = 0;
+  ::SendMessageTimeoutA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, 5000, &ignored);
 }
 
 // Moves the files to the recycle bin. A file the bin cannot take makes the shell ask
@@ -79,20 +112,14 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
     return result;
   }
 
+  // Nothing is touched unless every part of the removal and of its rollback can be done;
+  // a user who may not change the keys is not asked first.
   result.outcome = RemovalResult::Outcome::Cancelled;
+  if (ReportNotReady(owner, KeysAllowChanges(keys, info))) return result;
   if (mainwnd::AppMessage(owner, ConfirmationText(info), MB_YESNO | MB_ICONQUESTION) != IDYES) return result;
-
-  // Nothing is touched unless every part of the removal and of its rollback can be done.
   std::vector<std::wstring> paths;
   for (long i = 0; i <= info.lMax; ++i) paths.push_back(FontFilePathOf(fontsFolder, info.Entries[i]));
-  if (const Readiness readiness = Check(fontsFolder, keys, info, paths); readiness != Readiness::Ready) {
-    mainwnd::AppMessage(owner,
-                        readiness == Readiness::NeedsAdministrator
-                            ? L"このフォントを削除するには管理者の権限が必要です。\r\n\r\nフォントは変更していません。"
-                            : L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。",
-                        MB_ICONERROR | MB_OK);
-    return result;
-  }
+  if (ReportNotReady(owner, FilesAllowRemoval(fontsFolder, info, paths))) return result;
   // The shell is given each file once, and only the files there are: a value whose file
   // is already gone is removed with the others.
   std::vector<std::wstring> files;
@@ -105,15 +132,10 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
 
   for (long i = 0; i <= info.lMax; ++i) {
     const FontRegEntry& entry = info.Entries[i];
-    // The running system may know the font by its full path only.
-    if (!::RemoveFontResourceA(ui::ToAnsi(entry.strFileName).c_str()))
-      ::RemoveFontResourceA(ui::ToAnsi(paths[i]).c_str());
+    WithdrawFontResource(entry.strFileName, paths[i]);
     ::RegDeleteValueA(keys.Get(entry.key), ui::ToAnsi(entry.strValueName).c_str());
   }
-
-  // A window that does not answer must not hang the removal.
-  DWORD_PTR ignored = 0;
-  ::SendMessageTimeoutA(HWND_BROADCAST, WM_FONTCHANGE, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL, 5000, &ignored);
+  BroadcastFontChange();
 
   if (MoveToRecycleBin(owner, files)) {
     result.outcome = RemovalResult::Outcome::Removed;
@@ -130,6 +152,8 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
     ::RegSetValueExA(keys.Get(entry.key), ui::ToAnsi(entry.strValueName).c_str(), 0, entry.lType,
                      reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(data.size() + 1));
   }
+  // The others were told the fonts went; they must learn that some came back.
+  BroadcastFontChange();
   return result;
 }
 

@@ -37,3 +37,29 @@ TEST_F(OtherNames, FileNamesAreFoundThroughTheNameTheListShows) {
     EXPECT_EQ(files, r.files) << testing::PrintToString(std::wstring(r.name));
   }
 }
+
+// The regular face's value names a collection of ten faces, as long as such names get.
+TEST_F(OtherNames, AFamilyWithAValueNameOf300CharactersIsRolledBackThenRemovedWhole) {
+  std::string regular;
+  for (int i = 1; regular.size() < 270; ++i) regular += "Gbx Mincho " + std::to_string(i) + " Regular & ";
+  regular += "Gbx Mincho Regular (TrueType)";
+  Install({{regular.c_str(), "gbx-mincho.ttf"}, {"Gbx Mincho Bold (TrueType)", "gbx-minchob.ttf"}});
+  // A second program that added the files: the system holds them until both let go.
+  for (const char* file : {"gbx-mincho.ttf", "gbx-minchob.ttf"}) AddFontResourceA((FontsFolder() + file).c_str());
+  Search(*form, L"Gbx*");
+  Select(L"Gbx 明朝");
+  FontChangeListener listener;
+  const auto failed = RemoveHolding(FontsFolder() + "gbx-mincho.ttf", FILE_SHARE_READ);
+  ASSERT_EQ(failed.size(), 2u) << "the question, then the failure";
+  EXPECT_NE(failed[0].text.find(FromCp932(regular) + L"\r\n"), std::wstring::npos);
+  EXPECT_NE(failed[0].text.find(L"Gbx Mincho Bold (TrueType)\r\n"), std::wstring::npos);
+  EXPECT_NE(failed[1].text.find(L"gbx-mincho.ttf"), std::wstring::npos) << testing::PrintToString(failed[1].text);
+  EXPECT_EQ(FontValue(regular), "gbx-mincho.ttf") << "registered again under its whole name";
+  EXPECT_EQ(listener.Heard(), 2) << "told that the fonts went, and that they came back";
+
+  ASSERT_EQ(Remove(IDYES).size(), 1u) << "the question only";
+  EXPECT_EQ(FontValue(regular), "<none>");
+  EXPECT_EQ(FontValue("Gbx Mincho Bold (TrueType)"), "<none>");
+  for (const char* file : {"gbx-mincho.ttf", "gbx-minchob.ttf"}) EXPECT_EQ(InTrash(file), Original(file)) << file;
+  EXPECT_EQ(IndexOf(form->List1, L"Gbx 明朝"), -1) << "withdrawn as often as it was added";
+}

@@ -115,10 +115,10 @@ class Removal : public ForegroundWindow {
   // Runs the removal from the menu or by the Delete key, answering our question with
   // `answer` and any dialog of the shell with No; returns what the program said.
   std::vector<MessageBoxSeen> Remove(int answer) { return Answering(answer, [&] { form->m_List_Remove_Click(); }); }
-  // The removal, answered Yes, while another program holds the file open without sharing
-  // it: the shell cannot move it, and the removal has to be rolled back.
-  std::vector<MessageBoxSeen> RemoveHolding(const std::string& path) {
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  // The removal, answered Yes, while another program holds the file open, sharing at most
+  // the reading of it: the shell cannot move it, and the removal has to be rolled back.
+  std::vector<MessageBoxSeen> RemoveHolding(const std::string& path, DWORD share = 0) {
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(held, INVALID_HANDLE_VALUE) << "cannot hold " << path;
     auto said = Remove(IDYES);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);

@@ -38,3 +38,20 @@ struct MessageBoxSeen {
 
 // Reads a message box and presses the button with the given id (IDOK, IDYES, IDNO...).
 void ReadAndAnswer(HWND box, int button, MessageBoxSeen& seen);
+
+// A top-level window of this thread: other programs learn of font changes only from the
+// broadcasts that reach windows like it.
+class FontChangeListener {
+ public:
+  FontChangeListener();
+  ~FontChangeListener() { DestroyWindow(hwnd_); }
+  FontChangeListener(const FontChangeListener&) = delete;
+  FontChangeListener& operator=(const FontChangeListener&) = delete;
+
+  int Heard() const { return heard_; }
+
+ private:
+  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  HWND hwnd_ = nullptr;
+  int heard_ = 0;
+};
