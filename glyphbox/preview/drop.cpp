@@ -6,6 +6,7 @@
 #include <string>
 
 #include "mainwnd/form1.h"
+#include "preview/droptext.h"
 #include "ui/handles.h"
 #include "ui/text.h"
 
@@ -46,19 +47,23 @@ void Form1::Text2_OLEDragDrop(IDataObject* Data) {
     ui::UniqueFile file(::CreateFileW(OpenablePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return;
-    // Only what is shown is read: a file of any size costs at most these bytes.
-    std::string bytes(kMaxBytes, '\0');
+    // Only what is shown is read: a file of any size costs at most these bytes, and one more
+    // that tells whether the file goes on.
+    std::string bytes(kMaxBytes + 1, '\0');
     DWORD total = 0;
-    while (total < kMaxBytes) {
+    while (total < bytes.size()) {
       DWORD got = 0;
-      if (!::ReadFile(file.Get(), bytes.data() + total, kMaxBytes - total, &got, nullptr)) return;
+      if (!::ReadFile(file.Get(), bytes.data() + total, static_cast<DWORD>(bytes.size()) - total, &got, nullptr)) return;
       if (got == 0) break;
       total += got;
     }
-    bytes.resize(total);
-    // The box shows the text up to its first NUL; the text itself is in the ANSI code page.
-    bytes.resize(std::min(bytes.size(), bytes.find('\0')));
-    Text2.SetText(ui::FromAnsi(bytes));
+    const bool cut = total > kMaxBytes;
+    bytes.resize(std::min<DWORD>(total, kMaxBytes));
+    // The box shows the text up to its first NUL character.
+    if (const auto text = preview::UnicodeText(bytes, cut))
+      Text2.SetText(*text);
+    else
+      Text2.SetText(ui::FromAnsi(preview::AnsiBytes(bytes, cut, [](char c) { return ::IsDBCSLeadByte(static_cast<BYTE>(c)) != 0; })));
   } catch (...) {
     // Any failure leaves the old text, silently.
   }

@@ -92,7 +92,6 @@ TEST_F(Drop, SizesAroundTheLimit) {
       {"an empty file", "", ""},
       {"exactly 32,800 bytes", a32800, a32800},
       {"40,000 bytes: the first 32,801", std::string(40000, 'b'), std::string(32801, 'b')},
-      {"UTF-16: up to the first zero byte", std::string("\xFF\xFE" "A\0B\0", 6), "\xFF\xFE" "A"},
   };
   for (const Row& r : rows) {
     const auto path = WriteTemp("gbx-drop-size.txt", r.bytes);
@@ -103,14 +102,26 @@ TEST_F(Drop, SizesAroundTheLimit) {
   }
 }
 
-TEST_F(Drop, ALeadByteCutOffAtTheLimitEndsTheText) {
-  // 32,800 bytes, then the first byte of "あ" (0x82 0xA0) as byte 32,801.
-  const auto path = WriteTemp("gbx-drop-lead.txt", std::string(32800, 'c') + "\x82\xA0" + "tail");
-  DropOnPreview(TestDataObject::Files({path}));
-  const std::wstring shown = form->Text2.Text();
-  EXPECT_EQ(shown.substr(0, 32800), std::wstring(32800, L'c'));
-  EXPECT_LE(shown.size(), 32801u) << "the lone lead byte gives at most one character, never the tail";
-  EXPECT_EQ(shown.find(L"tail"), std::wstring::npos);
+TEST_F(Drop, UnicodeFilesAreReadAsTheyAreMarkedOrWrittenAndOthersInCodePage932) {
+  const std::string a = "\xE3\x81\x82", u16le("\x42\x30", 2), u16be("\x30\x42", 2);  // あ
+  struct Row {
+    const char* what;
+    std::string bytes;
+    std::wstring shown;
+  };
+  const Row rows[] = {
+      {"UTF-8 without a byte-order mark, as Notepad saves it", "abc " + a, L"abc あ"},
+      {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" "abc " + a, L"abc あ"},
+      {"UTF-16 LE, up to its first NUL", std::string("\xFF\xFE" "A\0", 4) + u16le + std::string("\0\0B\0", 4), L"Aあ"},
+      {"UTF-16 BE", std::string("\xFE\xFF\0A", 4) + u16be, L"Aあ"},
+      {"code page 932", "abc \x82\xA0\x82\xA2", L"abc あい"},
+      {"UTF-8 cut by the limit inside a character", a + std::string(32797, 'u') + a + "tail", L"あ" + std::wstring(32797, L'u')},
+      {"code page 932 cut after a lead byte", std::string(32800, 'c') + "\x82\xA0" "tail", std::wstring(32800, L'c')},
+  };
+  for (const Row& r : rows) {
+    DropOnPreview(TestDataObject::Files({WriteTemp("gbx-drop-text.txt", r.bytes)}));
+    EXPECT_EQ(form->Text2.Text(), r.shown) << r.what;
+  }
 }
 
 TEST_F(Drop, FoldersAndMissingFilesLeaveTheOldText) {
