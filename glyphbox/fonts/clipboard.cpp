@@ -24,22 +24,38 @@ class OpenClipboardGuard {
   bool open_;
 };
 
+// A movable block holding the bytes, for the clipboard to take; null when there is no memory.
+HGLOBAL Block(const void* bytes, size_t size) {
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, size);
+  if (!memory) return nullptr;
+  if (void* p = ::GlobalLock(memory)) {
+    std::memcpy(p, bytes, size);
+    ::GlobalUnlock(memory);
+  }
+  return memory;
+}
+
+// Hands the block to an open clipboard: from then on it is the clipboard's; one the
+// clipboard does not take is still ours to free.
+bool Put(bool open, UINT format, HGLOBAL memory) {
+  if (open && memory && ::SetClipboardData(format, memory)) return true;
+  if (memory) ::GlobalFree(memory);
+  return false;
+}
+
 }  // namespace
 
 bool SetClipboardText(HWND owner, std::wstring_view text) {
   const std::string ansi = ui::ToAnsi(text);
-  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, ansi.size() + 1);
-  if (!memory) return false;
-  if (void* p = ::GlobalLock(memory)) {
-    std::memcpy(p, ansi.c_str(), ansi.size() + 1);
-    ::GlobalUnlock(memory);
-  }
+  const std::wstring wide(text);
+  HGLOBAL bytes = Block(ansi.c_str(), ansi.size() + 1);
+  // A Unicode program would otherwise get the bytes converted through the current input
+  // language, which need not be the code page they are in.
+  HGLOBAL units = Block(wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
   OpenClipboardGuard clipboard(owner);
-  if (!clipboard || !::EmptyClipboard() || !::SetClipboardData(CF_TEXT, memory)) {
-    ::GlobalFree(memory);  // still ours unless the clipboard took it
-    return false;
-  }
-  return true;
+  const bool open = clipboard && bytes && units && ::EmptyClipboard();
+  const bool putBytes = Put(open, CF_TEXT, bytes);
+  return Put(open, CF_UNICODETEXT, units) && putBytes;
 }
 
 }  // namespace fonts

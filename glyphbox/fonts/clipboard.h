@@ -6,7 +6,8 @@
 
 namespace fonts {
 
-// Replaces the clipboard's content with plain text (CF_TEXT, in the ANSI code page).
+// Replaces the clipboard's content with plain text, in the ANSI code page (CF_TEXT) and as
+// UTF-16 (CF_UNICODETEXT).
 bool SetClipboardText(HWND owner, std::wstring_view text);
 
 }  // namespace fonts

@@ -181,7 +181,7 @@ TEST_F(ListMenu, ACharsetNameCopiesItselfButTheFilesOfItsFamily) {
   EXPECT_NE(files.find(L"gbxmenub.ttf\r\n"), std::wstring::npos);
 }
 
-TEST_F(ListMenu, JapaneseNamesReachTheClipboardInCodePage932) {
+TEST_F(ListMenu, JapaneseNamesReachTheClipboardInCodePage932AndAsThemselves) {
   AddName(form->List1, L"IPAゴシック");
   form->List1.SetListIndex(0);
   form->m_List_Copy_Click(0);
@@ -190,6 +190,7 @@ TEST_F(ListMenu, JapaneseNamesReachTheClipboardInCodePage932) {
   EXPECT_STREQ(bytes, "IPA\x83\x53\x83\x56\x83\x62\x83\x4E");
   GlobalUnlock(GetClipboardData(CF_TEXT));
   CloseClipboard();
+  EXPECT_EQ(ClipboardText(form->Handle()), L"IPAゴシック") << "a Unicode program pastes it whatever the input language";
 }
 
 TEST_F(ListMenu, NothingPlacedOrNothingSelectedLeavesTheClipboardAlone) {

@@ -20,6 +20,7 @@ void EmptyFolder(const std::string& folder);
 // A window's text in the ANSI code page, bytes as the window holds them.
 std::string WindowTextBytes(HWND hwnd);
 
-// The clipboard's plain text, decoded from code page 932.
+// The clipboard's plain text, decoded from code page 932, when a Unicode program pastes the
+// same with any input language active; otherwise a text that says how the two differ.
 std::wstring ClipboardText(HWND owner);
 void PutOnClipboard(HWND owner, const std::string& bytes);
