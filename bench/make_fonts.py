@@ -3,8 +3,12 @@
 template is built with fontTools, and each copy gets its own 16-character family name
 patched into the name table (the checksums are not updated; font engines do not check them).
 Every 50th family also comes as a copy whose name differs only in case, and every 100th
-ends in a charset word ("CE"), so the list filter has real work to do.
-Usage: make_fonts.py K FOLDER"""
+ends in a charset word ("CE"), so the list filter has real work to do. Like real font
+files, no two are the same size. Two more fonts for the file-name copy: one the list shows
+by its Japanese name ("Gbench 明朝"), and one nothing registers ("Gbench Unplaced").
+REGFILE gets the registry values, as Windows registers fonts: the English full name and
+" (TrueType)".
+Usage: make_fonts.py K FOLDER REGFILE"""
 import os
 import sys
 
@@ -38,14 +42,24 @@ def names(k):
 
 
 def main():
-    k, folder = int(sys.argv[1]), sys.argv[2]
+    k, folder, regfile = int(sys.argv[1]), sys.argv[2], sys.argv[3]
     os.makedirs(folder, exist_ok=True)
     data = template()
     ascii_ph, utf16_ph = PLACEHOLDER.encode('ascii'), PLACEHOLDER.encode('utf-16-be')
+    values = {}
     for n, name in enumerate(names(k)):
         font = data.replace(ascii_ph, name.encode('ascii')).replace(utf16_ph, name.encode('utf-16-be'))
         with open(os.path.join(folder, 'gbench%06d.ttf' % n), 'wb') as f:
-            f.write(font)
+            f.write(font + bytes(n + 1))  # font engines read the tables, not what follows them
+        values[name + ' (TrueType)'] = 'gbench%06d.ttf' % n
+    make_fonts.build(None, 'Gbench Mincho', japanese='Gbench 明朝').save(os.path.join(folder, 'gbenchmincho.ttf'))
+    values['Gbench Mincho Regular (TrueType)'] = 'gbenchmincho.ttf'
+    make_fonts.build(None, 'Gbench Unplaced', ascent=900).save(os.path.join(folder, 'gbenchunplaced.ttf'))
+    lines = ['Windows Registry Editor Version 5.00', '',
+             r'[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]']
+    lines += ['"%s"="%s"' % item for item in values.items()]
+    with open(regfile, 'w', encoding='utf-16', newline='\r\n') as f:
+        f.write('\n'.join(lines) + '\n')
 
 
 if __name__ == '__main__':

@@ -32,9 +32,10 @@ results="$out/results.md"
   echo "Machine: $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo), $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo), $(wine --version). Median and min of $reps runs, ms."
   echo "Previews: median over 200 consecutive entries, from the click handler to the repainted preview; their floor: the same faces on a bare multi-line edit box with the same text, from the font change to the repainted box."
   echo "GDI objects: after loading / after a gather / after 20 previews / after 200 previews."
+  echo "File names: \"ファイル名をコピー(&F)\" from the command to the clipboard, on a family the rules place, on a face only its Japanese name places, and on a face nothing places (until the message)."
   echo
-  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | minimal with common controls | start-up/that | peak MB | GDI objects | drop 6 GB |"
-  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | minimal with common controls | start-up/that | peak MB | GDI objects | drop 6 GB | file names by the rules | that/floor | file names by other names | that/floor | file names unplaced | that/floor |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 } >"$results"
 
 for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
@@ -42,9 +43,11 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   rm -rf "$env_dir"
   wine_env "$env_dir"
   prepare_prefix "$env_dir/wineboot.log"
-  /usr/bin/python3 "$root/bench/make_fonts.py" "$k" "$WINEPREFIX/drive_c/windows/Fonts"
+  /usr/bin/python3 "$root/bench/make_fonts.py" "$k" "$WINEPREFIX/drive_c/windows/Fonts" "$env_dir/fonts.reg"
+  wine regedit /S "$(winepath -w "$env_dir/fonts.reg")" 2>/dev/null
   wine "$bench" floor >/dev/null 2>&1 || true  # let Wine see the new fonts once
   floor=() gather=() plain=() pattern=() p9=() p460=() f9=() f460=() up=() minimal=() minimalcc=() drop=() peak="" gdi=""
+  rules=() other=() unplaced=()
   for _ in $(seq "$reps"); do
     floor+=("$(wine "$bench" floor 2>/dev/null | value floor_ms)")
     run=$(wine "$bench" gather 2>/dev/null)
@@ -54,6 +57,9 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
     p9+=("$(value preview9_median_ms <<<"$run")")
     p460+=("$(value preview460_median_ms <<<"$run")")
     drop+=("$(value drop_6gb_ms <<<"$run")")
+    rules+=("$(value copy_rules_ms <<<"$run")")
+    other+=("$(value copy_other_names_ms <<<"$run")")
+    unplaced+=("$(value copy_unplaced_ms <<<"$run")")
     peak=$(value peak_working_set_mb <<<"$run")
     # loaded, gathered, after 20 and after 200 previews
     gdi="$(value gdi_objects_loaded <<<"$run") / $(value gdi_objects_gathered <<<"$run") / $(value gdi_objects_after_20_previews9 <<<"$run") / $(value gdi_objects_after_200_previews9 <<<"$run")"
@@ -76,11 +82,14 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   read -r mm mmin < <(printf '%s\n' "${minimal[@]}" | stats)
   read -r cm cmin < <(printf '%s\n' "${minimalcc[@]}" | stats)
   read -r dm _ < <(printf '%s\n' "${drop[@]}" | stats)
+  read -r cr crmin < <(printf '%s\n' "${rules[@]}" | stats)
+  read -r co comin < <(printf '%s\n' "${other[@]}" | stats)
+  read -r cu cumin < <(printf '%s\n' "${unplaced[@]}" | stats)
   ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
   worst() { awk -v a="$1" -v b="$2" 'BEGIN { print (a > b ? a : b) }'; }
   worst_search=$(worst "$sm" "$pm")
   worst_preview=$(worst "$(ratio "$v9" "$w9")" "$(ratio "$v460" "$w460")")
-  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $cm ($cmin) | $(ratio "$um" "$cm") | $peak | $gdi | $dm |" >>"$results"
+  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $cm ($cmin) | $(ratio "$um" "$cm") | $peak | $gdi | $dm | $cr ($crmin) | $(ratio "$cr" "$fm") | $co ($comin) | $(ratio "$co" "$fm") | $cu ($cumin) | $(ratio "$cu" "$fm") |" >>"$results"
   wineserver -k 2>/dev/null || true
 done
 cat "$results"
