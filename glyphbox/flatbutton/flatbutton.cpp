@@ -6,7 +6,7 @@ namespace Cmmdl_Flatbutton {
 
 namespace {
 
-double W = 0, H = 0;
+ui::DrawTwips W, H;
 
 void Draw(ui::PictureBox& surface, const std::vector<flatbutton::FlatLine>& lines) {
   // Shadow follows the system colour; the light edge is plain white, not the 3-D highlight.

@@ -4,33 +4,35 @@ namespace flatbutton {
 
 namespace {
 
+constexpr DrawTwips o{0}, px = ui::kDrawPixel, px2{2 * ui::kDrawPixel.value};
+
 // Raised and sunken share one outline; only which edges are light changes.
-std::vector<FlatLine> Bevel(double w, double h, Ink topLeft, Ink bottomRight) {
+std::vector<FlatLine> Bevel(DrawTwips w, DrawTwips h, Ink topLeft, Ink bottomRight) {
   return {
-      {0, 0, w, 0, topLeft},
-      {0, 0, 0, h, topLeft},
-      {w - 15, 0, w - 15, h - 15, bottomRight},
-      {0, h - 15, w, h - 15, bottomRight},
+      {o, o, w, o, topLeft},
+      {o, o, o, h, topLeft},
+      {w - px, o, w - px, h - px, bottomRight},
+      {o, h - px, w, h - px, bottomRight},
   };
 }
 
 }  // namespace
 
-std::vector<FlatLine> NormalLines(double w, double h) {
+std::vector<FlatLine> NormalLines(DrawTwips w, DrawTwips h) {
   return {
-      {0, 0, w, 0, Ink::Shadow},
-      {15, 15, w, 15, Ink::Light},
-      {0, 0, 0, h, Ink::Shadow},
-      {15, 15, 15, h - 15, Ink::Light},
-      {w - 30, 0, w - 30, h - 15, Ink::Shadow},
-      {w - 15, 0, w - 15, h - 15, Ink::Light},
-      {0, h - 30, w - 15, h - 30, Ink::Shadow},
-      {0, h - 15, w, h - 15, Ink::Light},
+      {o, o, w, o, Ink::Shadow},
+      {px, px, w, px, Ink::Light},
+      {o, o, o, h, Ink::Shadow},
+      {px, px, px, h - px, Ink::Light},
+      {w - px2, o, w - px2, h - px, Ink::Shadow},
+      {w - px, o, w - px, h - px, Ink::Light},
+      {o, h - px2, w - px, h - px2, Ink::Shadow},
+      {o, h - px, w, h - px, Ink::Light},
   };
 }
 
-std::vector<FlatLine> UpLines(double w, double h) { return Bevel(w, h, Ink::Light, Ink::Shadow); }
+std::vector<FlatLine> UpLines(DrawTwips w, DrawTwips h) { return Bevel(w, h, Ink::Light, Ink::Shadow); }
 
-std::vector<FlatLine> DownLines(double w, double h) { return Bevel(w, h, Ink::Shadow, Ink::Light); }
+std::vector<FlatLine> DownLines(DrawTwips w, DrawTwips h) { return Bevel(w, h, Ink::Shadow, Ink::Light); }
 
 }  // namespace flatbutton

@@ -19,8 +19,7 @@ void DrawLine(HDC dc, POINT from, POINT to, COLORREF color) {
   ::LineTo(dc, to.x, to.y);
 }
 
-constexpr double kDrawTwipsPerPixel = 15;
-int DrawPixels(double twips) { return static_cast<int>(RoundHalfEven(twips / kDrawTwipsPerPixel)); }
+int DrawPixels(DrawTwips t) { return static_cast<int>(RoundHalfEven(t.value / kDrawPixel.value)); }
 
 }  // namespace
 
@@ -153,10 +152,10 @@ void PictureBox::Cls() {
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-double PictureBox::DrawWidth() const { return Client().right * kDrawTwipsPerPixel; }
-double PictureBox::DrawHeight() const { return Client().bottom * kDrawTwipsPerPixel; }
+DrawTwips PictureBox::DrawWidth() const { return {Client().right * kDrawPixel.value}; }
+DrawTwips PictureBox::DrawHeight() const { return {Client().bottom * kDrawPixel.value}; }
 
-void PictureBox::Line(double x1, double y1, double x2, double y2, COLORREF color) {
+void PictureBox::Line(DrawTwips x1, DrawTwips y1, DrawTwips x2, DrawTwips y2, COLORREF color) {
   DrawLine(Image(), {DrawPixels(x1), DrawPixels(y1)}, {DrawPixels(x2), DrawPixels(y2)}, color);
   ::InvalidateRect(hwnd_, nullptr, FALSE);
 }

@@ -6,6 +6,7 @@
 
 #include "ui/control.h"
 #include "ui/handles.h"
+#include "ui/twips.h"
 
 namespace ui {
 
@@ -24,7 +25,7 @@ class Panel : public Control {
   void SetCursor(HCURSOR cursor) { cursor_ = cursor; }
 
   void AddLabel(Label& label) { labels_.push_back(&label); }
-  // A straight line drawn on the background, in twips.
+  // A straight line drawn on the background, in the screen's twips.
   void AddLine(double x1, double y1, double x2, double y2, COLORREF color);
   // A picture drawn at the top-left corner.
   void SetPicture(HICON icon);
@@ -56,15 +57,14 @@ class Panel : public Control {
 
 // A picture box whose drawing persists: lines go to an off-screen image that every repaint
 // copies to the screen, so the last drawing stays visible until it is replaced. A drawing is
-// measured in twips of 15 to the pixel at every scaling, so that a "15 twips" step is one
-// device pixel and an edge at the drawing's width is the surface's last pixel.
+// measured in DrawTwips, so that an edge at the drawing's width is the surface's last pixel.
 class PictureBox : public Panel {
  public:
-  // The drawing's size: the surface's whole pixels, 15 twips each.
-  double DrawWidth() const;
-  double DrawHeight() const;
+  // The drawing's size: the surface's whole pixels.
+  DrawTwips DrawWidth() const;
+  DrawTwips DrawHeight() const;
   void Cls();
-  void Line(double x1, double y1, double x2, double y2, COLORREF color);
+  void Line(DrawTwips x1, DrawTwips y1, DrawTwips x2, DrawTwips y2, COLORREF color);
 
  protected:
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;

@@ -15,8 +15,8 @@ namespace {
 std::vector<std::string> Raster(const std::vector<FlatLine>& lines, int wPx, int hPx) {
   std::vector<std::string> px(hPx, std::string(wPx, ' '));
   for (const FlatLine& l : lines) {
-    int x = static_cast<int>(l.x1 / 15), y = static_cast<int>(l.y1 / 15);
-    const int x2 = static_cast<int>(l.x2 / 15), y2 = static_cast<int>(l.y2 / 15);
+    int x = static_cast<int>(l.x1.value / 15), y = static_cast<int>(l.y1.value / 15);
+    const int x2 = static_cast<int>(l.x2.value / 15), y2 = static_cast<int>(l.y2.value / 15);
     const int dx = (x2 > x) - (x2 < x), dy = (y2 > y) - (y2 < y);
     for (; x != x2 || y != y2; x += dx, y += dy)
       if (x >= 0 && x < wPx && y >= 0 && y < hPx) px[y][x] = l.ink == Ink::Shadow ? 'S' : 'L';
@@ -44,7 +44,7 @@ const Size kSizes[] = {{97, 23}, {57, 25}, {4, 4}};
 TEST(FlatLooks, CornerPixelsShowWhichEdgesAreLit) {
   struct Row {
     const char* look;
-    std::vector<FlatLine> (*lines)(double, double);
+    std::vector<FlatLine> (*lines)(DrawTwips, DrawTwips);
     Corners expected;
   };
   const Row rows[] = {
@@ -54,7 +54,7 @@ TEST(FlatLooks, CornerPixelsShowWhichEdgesAreLit) {
   };
   for (const Row& r : rows) {
     for (const Size s : kSizes) {
-      const Corners c = CornersOf(r.lines(s.w * 15.0, s.h * 15.0), s.w, s.h);
+      const Corners c = CornersOf(r.lines({s.w * 15.0}, {s.h * 15.0}), s.w, s.h);
       const std::string at = std::string(r.look) + " at " + std::to_string(s.w) + "x" + std::to_string(s.h);
       EXPECT_EQ(c.topLeft, r.expected.topLeft) << at;
       EXPECT_EQ(c.topRight, r.expected.topRight) << at;
@@ -65,7 +65,7 @@ TEST(FlatLooks, CornerPixelsShowWhichEdgesAreLit) {
 }
 
 TEST(FlatLooks, NormalFrameIsTwoLinesDeep) {
-  const auto px = Raster(NormalLines(97 * 15.0, 23 * 15.0), 97, 23);
+  const auto px = Raster(NormalLines({97 * 15.0}, {23 * 15.0}), 97, 23);
   EXPECT_EQ(px[1][1], 'L');    // inner light line, top-left
   EXPECT_EQ(px[1][95], 'S');   // dark line one pixel inside the right edge
   EXPECT_EQ(px[21][1], 'S');   // dark line one pixel inside the bottom edge
@@ -73,11 +73,11 @@ TEST(FlatLooks, NormalFrameIsTwoLinesDeep) {
 }
 
 TEST(FlatLooks, LinesFollowTheSurfaceSize) {
-  const auto small = NormalLines(1455, 345);
-  const auto wide = NormalLines(3000, 600);
+  const auto small = NormalLines({1455}, {345});
+  const auto wide = NormalLines({3000}, {600});
   ASSERT_EQ(small.size(), 8u);
   ASSERT_EQ(wide.size(), 8u);
-  EXPECT_DOUBLE_EQ(wide[5].x1, 3000 - 15);
-  EXPECT_DOUBLE_EQ(wide[7].y1, 600 - 15);
-  EXPECT_DOUBLE_EQ(small[4].x1, 1455 - 30);
+  EXPECT_DOUBLE_EQ(wide[5].x1.value, 3000 - 15);
+  EXPECT_DOUBLE_EQ(wide[7].y1.value, 600 - 15);
+  EXPECT_DOUBLE_EQ(small[4].x1.value, 1455 - 30);
 }
