@@ -11,7 +11,9 @@ wine_env() {
   export XDG_DATA_HOME="$dir/home/.local/share"
   export XDG_CONFIG_HOME="$dir/home/.config"
   export XDG_CACHE_HOME="$dir/home/.cache"
-  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+  # For the programs started from here, which read the locale afresh. A shell that read it
+  # before setup-host.sh generated ja_JP.UTF-8 cannot switch to it (and needs not).
+  export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 2>/dev/null
   export WINEDEBUG=-all
   # No Mono or Gecko installers: the program needs neither.
   export WINEDLLOVERRIDES="mscoree=;mshtml="
