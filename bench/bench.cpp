@@ -210,7 +210,8 @@ int PreviewFloor() {
 }
 
 int Gather() {
-  Form1 form;
+  const auto owned = ui::Owned<Form1>::Make();
+  Form1& form = *owned;
   form.Load();
   Pump();
   const int gdiLoaded = GdiObjects();

@@ -5,8 +5,8 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&icc);
-  Form1 form;
-  form.SetQuitOnDestroy(true);
-  form.Load();
+  const auto form = ui::Owned<Form1>::Make();
+  form->SetQuitOnDestroy(true);
+  form->Load();
   return ui::Form::RunMessageLoop();
 }

@@ -3,8 +3,6 @@
 #include "about/versioninfo.h"
 #include "flatbutton/flatbutton.h"
 
-Form2::~Form2() { Destroy(); }
-
 void Form2::Load(HWND mainWindow) {
   mainWindow_ = mainWindow;
   CreateControls();
@@ -33,16 +31,17 @@ void Form2::CreateControls() {
 }
 
 void Form2::WireEvents() {
+  using enum ui::Event;
   ui::Connect<Form2>(*this, {
-                                {*this, ui::Event::Load, &Form2::Form_Load},
-                                {Timer1, ui::Event::Timer, &Form2::Timer1_Timer},
-                                {Picture2, ui::Event::MouseDown, &Form2::Picture2_MouseDown},
-                                {Picture2, ui::Event::MouseMove, &Form2::Picture2_MouseMove},
-                                {Picture2, ui::Event::MouseUp, &Form2::Picture2_MouseUp},
-                                {Picture2, ui::Event::LostCapture, &Form2::Picture2_LostCapture},
-                                {Label1, ui::Event::MouseDown, &Form2::Label1_MouseDown},
-                                {Label1, ui::Event::MouseMove, &Form2::Label1_MouseMove},
-                                {Label1, ui::Event::MouseUp, &Form2::Label1_MouseUp},
+                                {*this, ui::on<Load>, &Form2::Form_Load},
+                                {Timer1, ui::on<Timer>, &Form2::Timer1_Timer},
+                                {Picture2, ui::on<MouseDown>, &Form2::Picture2_MouseDown},
+                                {Picture2, ui::on<MouseMove>, &Form2::Picture2_MouseMove},
+                                {Picture2, ui::on<MouseUp>, &Form2::Picture2_MouseUp},
+                                {Picture2, ui::on<LostCapture>, &Form2::Picture2_LostCapture},
+                                {Label1, ui::on<MouseDown>, &Form2::Label1_MouseDown},
+                                {Label1, ui::on<MouseMove>, &Form2::Label1_MouseMove},
+                                {Label1, ui::on<MouseUp>, &Form2::Label1_MouseUp},
                             });
 }
 

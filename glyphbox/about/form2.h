@@ -9,7 +9,7 @@
 
 class Form2 : public ui::Form {
  public:
-  ~Form2() override;
+  using Form::Form;
 
   // Creates the window over `mainWindow`, whose icon it shows, and runs Form_Load.
   void Load(HWND mainWindow);

@@ -12,9 +12,9 @@ void Form1::Picture1_MouseMove(int Button, int, double, double) {
 void Form1::Picture1_MouseUp(int Button, int, double, double) {
   if (aboutButton_.MouseUp(Button)) {
     aboutButton_.Rest();
-    Form2 about;
-    about.Load(Handle());
-    about.ShowModal();
+    const auto about = ui::Owned<Form2>::Make();
+    about->Load(Handle());
+    about->ShowModal();
   }
   // The next move tells whether the pointer is still over the button.
   aboutButton_.Track();

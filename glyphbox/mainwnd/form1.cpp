@@ -12,8 +12,6 @@ constexpr double kClientWidth = 8175;
 constexpr double kClientHeight = 5775;
 }  // namespace
 
-Form1::~Form1() { Destroy(); }
-
 void Form1::Load() {
   CreateControls();
   WireEvents();
@@ -90,35 +88,36 @@ void Form1::AddTooltips() {
 }
 
 void Form1::WireEvents() {
+  using enum ui::Event;
   ui::Connect<Form1>(*this, {
-                                {*this, ui::Event::Load, &Form1::Form_Load},
-                                {*this, ui::Event::Resize, &Form1::Form_Resize},
-                                {*this, ui::Event::Unload, &Form1::Form_Unload},
-                                {Command1, ui::Event::Click, &Form1::Command1_Click},
-                                {List1, ui::Event::Click, &Form1::List1_Click},
-                                {Combo1, ui::Event::KeyDown, &Form1::Combo1_KeyDown},
-                                {Check1, ui::Event::Click, &Form1::Check1_Click},
-                                {Check2, ui::Event::Click, &Form1::Check2_Click},
-                                {Check3, ui::Event::Click, &Form1::Check3_Click},
-                                {Check4, ui::Event::Click, &Form1::Check4_Click},
-                                {Text1, ui::Event::KeyPress, &Form1::Text1_KeyPress},
-                                {List1, ui::Event::MouseDown, &Form1::List1_MouseDown},
-                                {List1, ui::Event::DblClick, &Form1::List1_DblClick},
-                                {List1, ui::Event::KeyDown, &Form1::List1_KeyDown},
-                                {m_List_Copy, ui::Event::Click, &Form1::m_List_Copy_Click},
-                                {m_List_Remove, ui::Event::Click, &Form1::m_List_Remove_Click},
-                                {Text2, ui::Event::OLEDragDrop, &Form1::Text2_OLEDragDrop},
-                                {Picture1, ui::Event::MouseDown, &Form1::Picture1_MouseDown},
-                                {Picture1, ui::Event::MouseMove, &Form1::Picture1_MouseMove},
-                                {Picture1, ui::Event::MouseUp, &Form1::Picture1_MouseUp},
-                                {Picture1, ui::Event::LostCapture, &Form1::Picture1_LostCapture},
-                                {Label1, ui::Event::MouseDown, &Form1::Label1_MouseDown},
-                                {Label1, ui::Event::MouseMove, &Form1::Label1_MouseMove},
-                                {Label1, ui::Event::MouseUp, &Form1::Label1_MouseUp},
-                                {Bar, ui::Event::MouseDown, &Form1::Bar_MouseDown},
-                                {Bar, ui::Event::MouseMove, &Form1::Bar_MouseMove},
-                                {Bar, ui::Event::MouseUp, &Form1::Bar_MouseUp},
-                                {Bar, ui::Event::LostCapture, &Form1::Bar_LostCapture},
+                                {*this, ui::on<Load>, &Form1::Form_Load},
+                                {*this, ui::on<Resize>, &Form1::Form_Resize},
+                                {*this, ui::on<Unload>, &Form1::Form_Unload},
+                                {Command1, ui::on<Click>, &Form1::Command1_Click},
+                                {List1, ui::on<Click>, &Form1::List1_Click},
+                                {Combo1, ui::on<KeyDown>, &Form1::Combo1_KeyDown},
+                                {Check1, ui::on<Click>, &Form1::Check1_Click},
+                                {Check2, ui::on<Click>, &Form1::Check2_Click},
+                                {Check3, ui::on<Click>, &Form1::Check3_Click},
+                                {Check4, ui::on<Click>, &Form1::Check4_Click},
+                                {Text1, ui::on<KeyPress>, &Form1::Text1_KeyPress},
+                                {List1, ui::on<MouseDown>, &Form1::List1_MouseDown},
+                                {List1, ui::on<DblClick>, &Form1::List1_DblClick},
+                                {List1, ui::on<KeyDown>, &Form1::List1_KeyDown},
+                                {m_List_Copy, ui::on<Click>, &Form1::m_List_Copy_Click},
+                                {m_List_Remove, ui::on<Click>, &Form1::m_List_Remove_Click},
+                                {Text2, ui::on<OLEDragDrop>, &Form1::Text2_OLEDragDrop},
+                                {Picture1, ui::on<MouseDown>, &Form1::Picture1_MouseDown},
+                                {Picture1, ui::on<MouseMove>, &Form1::Picture1_MouseMove},
+                                {Picture1, ui::on<MouseUp>, &Form1::Picture1_MouseUp},
+                                {Picture1, ui::on<LostCapture>, &Form1::Picture1_LostCapture},
+                                {Label1, ui::on<MouseDown>, &Form1::Label1_MouseDown},
+                                {Label1, ui::on<MouseMove>, &Form1::Label1_MouseMove},
+                                {Label1, ui::on<MouseUp>, &Form1::Label1_MouseUp},
+                                {Bar, ui::on<MouseDown>, &Form1::Bar_MouseDown},
+                                {Bar, ui::on<MouseMove>, &Form1::Bar_MouseMove},
+                                {Bar, ui::on<MouseUp>, &Form1::Bar_MouseUp},
+                                {Bar, ui::on<LostCapture>, &Form1::Bar_LostCapture},
                             });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The main window "Glyphora". The event table in form1.cpp says what reacts to what; each
-// handler below lives in the folder named above it.
+// handler below is defined in the file named above it.
 #include <string>
 
 #include "flatbutton/tracker.h"
@@ -13,7 +13,7 @@
 
 class Form1 : public ui::Form {
  public:
-  ~Form1() override;
+  using Form::Form;
 
   // Creates the window and its controls, wires their events and raises Load.
   void Load();
@@ -40,38 +40,41 @@ class Form1 : public ui::Form {
   // The current list filter.
   std::wstring strPattern;
 
-  // mainwnd/: start-up, shutdown, layout and splitter.
+  // mainwnd/form1.cpp: start-up, shutdown and the gather button.
   void Form_Load();
   void Form_Unload();
-  void Form_Resize();
   void Command1_Click();
+  // mainwnd/resize.cpp: the layout and the splitter.
+  void Form_Resize();
   void Bar_MouseDown(int Button, int Shift, double X, double Y);
   void Bar_MouseMove(int Button, int Shift, double X, double Y);
   void Bar_MouseUp(int Button, int Shift, double X, double Y);
   void Bar_LostCapture();
 
-  // catalogue/: gathering the fonts, the list's selection, the search box.
+  // catalogue/enumfont.cpp: gathering the fonts; list1.cpp: the list's selection;
+  // search.cpp: the search box.
   void EnumFont0(long lType);
   void List1_Click();
   void Combo1_KeyDown(int KeyCode, int Shift);
 
-  // preview/: the previewed font, the size box, the style switches, the file drop.
+  // preview/changefont.cpp: the previewed font, the size box, the style switches.
   void ChangeFont(const std::wstring& strFontName);
   void Check1_Click();
   void Check2_Click();
   void Check3_Click();
   void Check4_Click();
   void Text1_KeyPress(int& KeyAscii);
+  // preview/drop.cpp: a file dropped on the preview.
   void Text2_OLEDragDrop(IDataObject* Data);
 
-  // fonts/: the list's menu, the copies and the removal.
+  // fonts/listmenu.cpp: the list's menu, the copies and the removal.
   void List1_MouseDown(int Button, int Shift, double X, double Y);
   void List1_DblClick();
   void List1_KeyDown(int KeyCode, int Shift);
   void m_List_Copy_Click(int Index);
   void m_List_Remove_Click();
 
-  // flatbutton/: the about button.
+  // flatbutton/aboutbutton.cpp: the about button.
   void Picture1_MouseDown(int Button, int Shift, double X, double Y);
   void Picture1_MouseMove(int Button, int Shift, double X, double Y);
   void Picture1_MouseUp(int Button, int Shift, double X, double Y);

@@ -1,6 +1,8 @@
 #pragma once
 // What a control can report to its form, and the handler list every event source keeps.
 #include <functional>
+#include <tuple>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -51,25 +53,45 @@ class EventSource {
   std::vector<std::pair<Event, std::function<void(EventArgs&)>>> handlers_;
 };
 
-// One row of a form's event table: which source, which event, which member function. The
-// handler's parameters say what it wants to know of the event.
+// What each event hands its handlers, in the order they take it. A handler takes all of it
+// or nothing: a KeyDown handler of (int KeyCode) alone would be handed something else.
+template <Event E>
+auto Carried(EventArgs& a) {
+  if constexpr (E == Event::Click) return std::tuple<int>(a.index);  // the item of a numbered command; 0 elsewhere
+  else if constexpr (E == Event::KeyDown) return std::tuple<int, int>(a.key, a.shift);
+  else if constexpr (E == Event::KeyPress) return std::tuple<int&>(a.key);  // for the handler to change
+  else if constexpr (E == Event::MouseDown || E == Event::MouseMove || E == Event::MouseUp)
+    return std::tuple<int, int, double, double>(a.button, a.shift, a.x, a.y);
+  else if constexpr (E == Event::OLEDragDrop) return std::tuple<IDataObject*>(a.data);
+  else return std::tuple<>();
+}
+
+template <Event E, class... Params>
+concept Fits = sizeof...(Params) == 0 || std::is_same_v<std::tuple<Params...>, decltype(Carried<E>(std::declval<EventArgs&>()))>;
+
+// An event as a form's event table names it: ui::on<KeyDown>.
+template <Event E>
+struct EventTag {};
+template <Event E>
+inline constexpr EventTag<E> on{};
+
+// One row of a form's event table: which source, which event, which member function. A row
+// whose handler does not fit its event does not compile.
 template <class F>
 struct Binding {
-  template <class... Params>
-  Binding(EventSource& s, Event e, void (F::*h)(Params...))
-      : source(s), event(e), call([h](F& f, EventArgs& a) { Call(f, h, a); }) {}
+  template <Event E, class... Params>
+    requires Fits<E, Params...>
+  Binding(EventSource& s, EventTag<E>, void (F::*h)(Params...))
+      : source(s), event(E), call([h](F& f, EventArgs& a) {
+          if constexpr (sizeof...(Params) == 0)
+            (f.*h)();
+          else
+            std::apply([&](auto&&... v) { (f.*h)(std::forward<decltype(v)>(v)...); }, Carried<E>(a));
+        }) {}
 
   EventSource& source;
   Event event;
   std::function<void(F&, EventArgs&)> call;
-
- private:
-  static void Call(F& f, void (F::*h)(), EventArgs&) { (f.*h)(); }
-  static void Call(F& f, void (F::*h)(int), EventArgs& a) { (f.*h)(a.index); }  // the item chosen
-  static void Call(F& f, void (F::*h)(int&), EventArgs& a) { (f.*h)(a.key); }   // the character, to change
-  static void Call(F& f, void (F::*h)(int, int), EventArgs& a) { (f.*h)(a.key, a.shift); }
-  static void Call(F& f, void (F::*h)(IDataObject*), EventArgs& a) { (f.*h)(a.data); }
-  static void Call(F& f, void (F::*h)(int, int, double, double), EventArgs& a) { (f.*h)(a.button, a.shift, a.x, a.y); }
 };
 
 template <class F>

@@ -22,8 +22,6 @@ bool IsClass(HWND hwnd, const char* name) {
 
 }  // namespace
 
-Form::~Form() { Destroy(); }
-
 void Form::Destroy() {
   if (hwnd_) ::DestroyWindow(hwnd_);  // the window procedure forgets it
 }

@@ -2,6 +2,7 @@
 // A top-level window that owns its controls: its own events (load, resize, unload), the
 // notifications of its children, keyboard navigation in the form's own tab order, access
 // keys, and its tooltip window.
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,9 +29,19 @@ class Timer : public EventSource {
   bool enabled_ = false;
 };
 
+template <class F>
+class Owned;
+
 class Form : public Window, public EventSource {
  public:
-  ~Form() override;
+  // Only an Owned form can be made (a derived form takes this key: `using Form::Form;`), so
+  // that every form is destroyed through its owner.
+  class Key {
+    Key() = default;
+    template <class F>
+    friend class Owned;
+  };
+  explicit Form(Key) {}
 
   // Client size in twips; the window is created hidden.
   void CreateForm(std::wstring_view caption, double clientWidth, double clientHeight, DWORD style,
@@ -41,7 +52,7 @@ class Form : public Window, public EventSource {
   // Shows the form and handles messages until it is destroyed; meanwhile the thread's
   // other windows take no input.
   void ShowModal();
-  // Destroys the window while the derived form's controls still exist.
+  // Destroys the window, running the unload handlers.
   void Destroy();
   // The program's main window: the message loop ends when it goes.
   void SetQuitOnDestroy(bool quit) { quitOnDestroy_ = quit; }
@@ -81,6 +92,37 @@ class Form : public Window, public EventSource {
   Tooltip tips_;
   bool quitOnDestroy_ = false;
   bool unloaded_ = false;
+};
+
+// The one owner of a form, as unique as a unique_ptr. Destroying the form destroys its window
+// first, while everything of the derived form still exists for the unload handlers.
+template <class F>
+class Owned {
+ public:
+  static Owned Make() {
+    Owned owned;
+    owned.form_.reset(new F(Form::Key{}));
+    return owned;
+  }
+  Owned() = default;
+  Owned(Owned&&) noexcept = default;
+  Owned& operator=(Owned&& other) noexcept {
+    reset();
+    form_ = std::move(other.form_);
+    return *this;
+  }
+  ~Owned() { reset(); }
+
+  F* get() const { return form_.get(); }
+  F* operator->() const { return form_.get(); }
+  F& operator*() const { return *form_; }
+  void reset() {
+    if (form_) form_->Destroy();
+    form_.reset();
+  }
+
+ private:
+  std::unique_ptr<F> form_;
 };
 
 }  // namespace ui

@@ -177,8 +177,8 @@ TEST_F(FlatButton, TakingTheMouseAwayMidPressLeavesTheButtonAtRest) {
 
 class AboutWindow : public MainWindow {
  protected:
-  std::unique_ptr<Form2> Open() {
-    auto about = std::make_unique<Form2>();
+  ui::Owned<Form2> Open() {
+    auto about = ui::Owned<Form2>::Make();
     about->Load(form->Handle());
     about->Show();
     return about;

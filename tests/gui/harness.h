@@ -12,7 +12,7 @@
 class MainWindow : public testing::Test {
  protected:
   void SetUp() override {
-    form = std::make_unique<Form1>();
+    form = ui::Owned<Form1>::Make();
     form->Load();
     Pump();
   }
@@ -21,7 +21,7 @@ class MainWindow : public testing::Test {
     Pump();
   }
 
-  std::unique_ptr<Form1> form;
+  ui::Owned<Form1> form;
 };
 
 // The same, at the front: it takes the keyboard and the mouse.
