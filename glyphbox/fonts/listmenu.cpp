@@ -8,15 +8,6 @@
 #include "mainwnd/appmessage.h"
 #include "mainwnd/form1.h"
 
-namespace {
-
-std::wstring SelectedText(const ui::ListBox& list) {
-  const int index = list.ListIndex();
-  return index >= 0 ? list.Item(index) : std::wstring();
-}
-
-}  // namespace
-
 void Form1::List1_MouseDown(int Button, int, double X, double Y) {
   if (List1.Count() == 0 || Button != 2) return;
   // The row really under the pointer, as the list lays its rows out: an estimate from the
@@ -28,14 +19,14 @@ void Form1::List1_MouseDown(int Button, int, double X, double Y) {
 }
 
 void Form1::List1_DblClick() {
-  if (!SelectedText(List1).empty()) m_List_Copy_Click(0);
+  if (!List1.SelectedText().empty()) m_List_Copy_Click(0);
 }
 
 void Form1::m_List_Copy_Click(int Index) {
   if (Index == 0) {
-    fonts::SetClipboardText(Handle(), SelectedText(List1));
+    fonts::SetClipboardText(Handle(), List1.SelectedText());
   } else if (Index == 1) {
-    std::wstring name = SelectedText(List1);
+    std::wstring name = List1.SelectedText();
     // No selection: an empty name would match unrelated values, so there is nothing to copy.
     if (name.empty()) return;
     const mdl_RemoveFont::FontRegInfo info = mdl_RemoveFont::GetFontRegInfo(name, Handle());
@@ -47,7 +38,7 @@ void Form1::m_List_Copy_Click(int Index) {
 }
 
 void Form1::m_List_Remove_Click() {
-  if (SelectedText(List1).empty()) return;
+  if (List1.SelectedText().empty()) return;
   long index = List1.ListIndex();
   using Outcome = mdl_RemoveFont::RemovalResult::Outcome;
   const mdl_RemoveFont::RemovalResult removal = mdl_RemoveFont::RemoveFont(
@@ -76,5 +67,5 @@ void Form1::m_List_Remove_Click() {
 }
 
 void Form1::List1_KeyDown(int KeyCode, int) {
-  if (KeyCode == VK_DELETE && !SelectedText(List1).empty()) m_List_Remove_Click();
+  if (KeyCode == VK_DELETE && !List1.SelectedText().empty()) m_List_Remove_Click();
 }

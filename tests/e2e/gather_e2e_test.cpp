@@ -7,44 +7,34 @@
 #include <vector>
 
 #include "paths.h"
+#include "support/files.h"
 #include "support/fontinstall.h"
 #include "support/input.h"
 #include "support/oracle.h"
+#include "support/registry.h"
 #include "support/screenshot.h"
-#include "ui/twips.h"
+#include "ui/window.h"
 
 namespace {
 
-BOOL CALLBACK FindByText(HWND hwnd, LPARAM lp) {
-  auto* want = reinterpret_cast<std::pair<const wchar_t*, HWND>*>(lp);
-  wchar_t text[64] = {};
-  GetWindowTextW(hwnd, text, 64);
-  if (std::wstring(text) == want->first) {
-    want->second = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 HWND ChildWithText(HWND parent, const wchar_t* text) {
-  std::pair<const wchar_t*, HWND> want{text, nullptr};
-  EnumChildWindows(parent, &FindByText, reinterpret_cast<LPARAM>(&want));
-  return want.second;
+  return input::FindChild(parent, [&](HWND c) {
+    wchar_t got[64] = {};
+    GetWindowTextW(c, got, 64);
+    return std::wstring(got) == text;
+  });
 }
 
 HWND ChildOfClass(HWND parent, const char* cls) { return FindWindowExA(parent, nullptr, cls, nullptr); }
 
 // The one edit field that lies in a panel: the size box.
 HWND SizeBox(HWND main) {
-  HWND found = nullptr;
-  EnumChildWindows(main, [](HWND c, LPARAM p) -> BOOL {
+  return input::FindChild(main, [](HWND c) {
     char cls[32] = {}, parent[32] = {};
     GetClassNameA(c, cls, sizeof cls);
     GetClassNameA(GetParent(c), parent, sizeof parent);
-    if (lstrcmpiA(cls, "Edit") == 0 && std::string(parent) == "GlyphboxPanel") *reinterpret_cast<HWND*>(p) = c;
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&found));
-  return found;
+    return lstrcmpiA(cls, "Edit") == 0 && std::string(parent) == "GlyphboxPanel";
+  });
 }
 
 // Asked of the window itself: GetWindowText reads only the caption of another process's window.
@@ -199,59 +189,11 @@ TEST_F(Program, GatherFillsTheListThatAnotherProcessReadsBack) {
   EXPECT_TRUE(SaveWindowScreenshot(main_, shot.c_str())) << shot;
 }
 
-namespace {
-
-// A flat button takes the mouse capture once it has seen the pointer arrive; a press sent
-// before that, on a busy machine, may reach whatever lay under the pointer's old place.
-void ClickFlatButton(HWND button) {
-  RECT r;
-  GetWindowRect(button, &r);
-  input::MoveMouse({(r.left + r.right) / 2, (r.top + r.bottom) / 2}, &Idle);
-  const DWORD thread = GetWindowThreadProcessId(button, nullptr);
-  input::WaitUntil([&] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(thread, &info) && info.hwndCapture == button;
-  }, &Idle, 5000);
-  input::MouseButtons(MOUSEEVENTF_LEFTDOWN);
-  input::MouseButtons(MOUSEEVENTF_LEFTUP);
-}
-
-int Pixels(double twips, int which) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, which);
-  ReleaseDC(nullptr, screen);
-  return ui::TwipsToPixels(twips, dpi);
-}
-
-// The child panel of the given size in twips: the flat buttons, the about window's icon.
-HWND PanelOfSize(HWND parent, double w, double h) {
-  struct Want {
-    int w, h;
-    HWND found;
-  } want{Pixels(w, LOGPIXELSX), Pixels(h, LOGPIXELSY), nullptr};
-  EnumChildWindows(parent, [](HWND c, LPARAM p) -> BOOL {
-    auto* want = reinterpret_cast<Want*>(p);
-    RECT r;
-    GetWindowRect(c, &r);
-    char cls[32] = {};
-    GetClassNameA(c, cls, sizeof cls);
-    if (std::string(cls) == "GlyphboxPanel" && r.right - r.left == want->w && r.bottom - r.top == want->h) {
-      want->found = c;
-      return FALSE;
-    }
-    return TRUE;
-  }, reinterpret_cast<LPARAM>(&want));
-  return want.found;
-}
-
-}  // namespace
-
 TEST_F(Program, TheAboutButtonOpensTheAboutWindowAndOkClosesIt) {
   SetForegroundWindow(main_);
-  HWND button = PanelOfSize(main_, 1455, 345);
+  HWND button = input::PanelOfSize(main_, ui::XToPixels(1455), ui::YToPixels(345));
   ASSERT_TRUE(button);
-  ClickFlatButton(button);
+  input::ClickFlatButton(button, &Idle);
   HWND about = nullptr;
   ASSERT_TRUE(input::WaitUntil([&] {
     about = FindWindowA("GlyphboxForm", "");
@@ -261,18 +203,18 @@ TEST_F(Program, TheAboutButtonOpensTheAboutWindowAndOkClosesIt) {
   // The slide-in is over once the icon, the last to move, has dropped to its place.
   HWND icon = nullptr;
   EXPECT_TRUE(input::WaitUntil([&] {
-    icon = icon ? icon : PanelOfSize(about, 540, 540);
+    icon = icon ? icon : input::PanelOfSize(about, ui::XToPixels(540), ui::YToPixels(540));
     RECT r{};
     GetWindowRect(icon, &r);
     MapWindowPoints(HWND_DESKTOP, about, reinterpret_cast<POINT*>(&r), 2);
-    return icon && r.top == Pixels(120, LOGPIXELSY);
+    return icon && r.top == ui::YToPixels(120);
   }, &Idle, 5000)) << "the icon reached its place";
   RedrawWindow(about, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   const std::string shot = std::string(GBX_ARTIFACTS) + "\\glyphbox-about.bmp";
   EXPECT_TRUE(SaveWindowScreenshot(main_, shot.c_str()));
-  HWND ok = PanelOfSize(about, 855, 375);
+  HWND ok = input::PanelOfSize(about, ui::XToPixels(855), ui::YToPixels(375));
   ASSERT_TRUE(ok);
-  ClickFlatButton(ok);
+  input::ClickFlatButton(ok, &Idle);
   EXPECT_TRUE(input::WaitUntil([&] { return !IsWindow(about) && IsWindowEnabled(main_); }, &Idle, 5000));
 }
 
@@ -282,6 +224,56 @@ TEST_F(Program, ClosingTheWindowEndsTheProgram) {
   DWORD code = 1;
   GetExitCodeProcess(pi_.hProcess, &code);
   EXPECT_EQ(code, 0u);
+}
+
+namespace {
+
+// Opens the list's menu on the entry with the right mouse button and chooses an item by
+// its access key, as a user would.
+void Choose(DWORD process, HWND list, const wchar_t* entry, WORD accessKey) {
+  const LRESULT index = SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(entry));
+  ASSERT_NE(index, LB_ERR) << "not listed";
+  SendMessageW(list, LB_SETTOPINDEX, index, 0);
+  const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+  POINT at{20, static_cast<LONG>((index - SendMessageW(list, LB_GETTOPINDEX, 0, 0)) * height + height / 2)};
+  ClientToScreen(list, &at);
+  input::MoveMouse(at, &Idle);
+  input::MouseButtons(MOUSEEVENTF_RIGHTDOWN);
+  input::MouseButtons(MOUSEEVENTF_RIGHTUP);
+  ASSERT_TRUE(input::WaitUntil([&] { return input::VisibleWindowOf(process, "#32768"); }, &Idle, 5000)) << "the menu opened";
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), index) << "on the entry under the pointer";
+  input::PressKey(accessKey);
+}
+
+}  // namespace
+
+// Last of the tests: it removes one of the fonts installed for them.
+TEST_F(Program, TheMenuCopiesAFontsFileNamesAndRemovesIt) {
+  SetForegroundWindow(main_);
+  HWND list = ChildOfClass(main_, "ListBox");
+  PostMessageA(ChildWithText(main_, L"かき集める"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(input::WaitUntil([&] { return IsWindowVisible(list) && SendMessageW(list, LB_GETCOUNT, 0, 0) > 0; }, &Idle,
+                               30000)) << "gathered";
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  Choose(pi_.dwProcessId, list, L"Gbx Beta 10", 'F');
+  EXPECT_TRUE(input::WaitUntil([] { return ClipboardText(nullptr) == L"gbx-beta10.ttf\r\n"; }, &Idle, 5000))
+      << "copied: " << testing::PrintToString(ClipboardText(nullptr));
+
+  Choose(pi_.dwProcessId, list, L"Gbx Beta 10", 'D');
+  HWND question = nullptr;
+  ASSERT_TRUE(input::WaitUntil([&] { return (question = input::VisibleWindowOf(pi_.dwProcessId, "#32770", "Glyphora")); }, &Idle, 5000))
+      << "the program asks first";
+  PostMessageA(question, WM_COMMAND, IDYES, 0);
+  EXPECT_TRUE(input::WaitUntil([] { return registry::FontValue("Gbx Beta 10 (TrueType)") == "<none>"; }, &Idle, 10000))
+      << "the registry value is gone";
+  const std::string trash = TrashFolder() + "\\files\\gbx-beta10.ttf";
+  EXPECT_TRUE(input::WaitUntil([&] { return Contents(trash) == Contents(std::string(GBX_FONTS_DIR) + "\\gbx-beta10.ttf"); },
+                               &Idle, 10000)) << "the file is in the recycle bin, whole";
+  EXPECT_EQ(Contents(FontsFolder() + "gbx-beta10.ttf"), "<missing>");
+  EmptyFolder(TrashFolder() + "\\files");
+  EmptyFolder(TrashFolder() + "\\info");
 }
 
 int main(int argc, char** argv) {

@@ -4,49 +4,6 @@
 #include "about/form2.h"
 #include "support/watcher.h"
 
-namespace {
-
-const COLORREF S = GetSysColor(COLOR_BTNSHADOW);
-const COLORREF L = RGB(255, 255, 255);
-const COLORREF Face = GetSysColor(COLOR_BTNFACE);
-
-// The look on screen: the top-left and top-right corner pixels, and the second pixel of the
-// second row, which only the etched normal look draws.
-struct Look {
-  COLORREF topLeft, topRight, inner;
-  bool operator==(const Look&) const = default;
-};
-Look LookOf(HWND surface) {
-  RECT r;
-  GetClientRect(surface, &r);
-  return {ScreenPixel(surface, 0, 0), ScreenPixel(surface, r.right - 1, 0), ScreenPixel(surface, 1, 1)};
-}
-const Look kNormal{S, L, L}, kDown{S, L, Face}, kUp{L, S, Face};
-
-POINT CenterOf(HWND hwnd) {
-  RECT r;
-  GetWindowRect(hwnd, &r);
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-// The child panel of the given size in twips: a flat button's surface.
-HWND SurfaceOfSize(HWND parent, double w, double h) {
-  struct Want {
-    int w, h;
-    HWND found;
-  } want{ui::XToPixels(w), ui::YToPixels(h), nullptr};
-  EnumChildWindows(parent, [](HWND c, LPARAM p) -> BOOL {
-    auto* want = reinterpret_cast<Want*>(p);
-    RECT r;
-    GetClientRect(c, &r);
-    if (r.right == want->w && r.bottom == want->h) want->found = c;
-    return want->found == nullptr;
-  }, reinterpret_cast<LPARAM>(&want));
-  return want.found;
-}
-
-}  // namespace
-
 class FlatButton : public ForegroundWindow {
  protected:
   void SetUp() override {
@@ -61,7 +18,7 @@ class FlatButton : public ForegroundWindow {
   }
   void Press(DWORD flags) { input::MouseButtons(flags, &Pump); }
   // Waits until the about button shows the look, the pointer kept where it was put.
-  bool Shows(const Look& look) {
+  bool Shows(const ButtonLook& look) {
     return Settle([&] {
       input::KeepMouseAt(at_, &Pump);
       return LookOf(form->Picture1.Handle()) == look;
@@ -71,13 +28,12 @@ class FlatButton : public ForegroundWindow {
     return GetWindow(form->Handle(), GW_ENABLEDPOPUP) == nullptr && IsWindowEnabled(form->Handle());
   }
   POINT Outside() const {
-    const POINT c = CenterOf(form->Picture1.Handle());
+    const POINT c = input::MiddleOf(form->Picture1.Handle());
     return {c.x - 200, c.y};
   }
   POINT OverLabel() const {
-    RECT r = form->Label1.PixelRect();
-    MapWindowPoints(form->Picture1.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const RECT r = form->Label1.PixelRect();
+    return input::MiddleOf(form->Picture1.Handle(), &r);
   }
 
   POINT at_{};
@@ -85,24 +41,24 @@ class FlatButton : public ForegroundWindow {
 
 TEST_F(FlatButton, HoverRaisesPressSinksAndShiftsTheCaptionDragOutRestores) {
   const HWND surface = form->Picture1.Handle();
-  Pointer(CenterOf(surface));
-  EXPECT_TRUE(Shows(kUp)) << "hover";
+  Pointer(input::MiddleOf(surface));
+  EXPECT_TRUE(Shows(kUpLook)) << "hover";
   Press(MOUSEEVENTF_LEFTDOWN);
-  EXPECT_TRUE(Shows(kDown)) << "pressed";
+  EXPECT_TRUE(Shows(kDownLook)) << "pressed";
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 135);
   EXPECT_DOUBLE_EQ(form->Label1.Top(), 90);
   Pointer(Outside());
-  EXPECT_TRUE(Shows(kNormal)) << "dragged out";
+  EXPECT_TRUE(Shows(kNormalLook)) << "dragged out";
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 120);
   EXPECT_DOUBLE_EQ(form->Label1.Top(), 75);
-  Pointer(CenterOf(surface));
-  EXPECT_TRUE(Shows(kDown)) << "dragged back in with the button held";
+  Pointer(input::MiddleOf(surface));
+  EXPECT_TRUE(Shows(kDownLook)) << "dragged back in with the button held";
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 135);
   Pointer(Outside());
-  EXPECT_TRUE(Shows(kNormal));
+  EXPECT_TRUE(Shows(kNormalLook));
   Press(MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(NoAboutWindow()) << "released outside: no click";
-  EXPECT_EQ(LookOf(surface), kNormal);
+  EXPECT_EQ(LookOf(surface), kNormalLook);
 }
 
 TEST_F(FlatButton, OtherButtonsNeverPressOrClick) {
@@ -111,17 +67,17 @@ TEST_F(FlatButton, OtherButtonsNeverPressOrClick) {
     Pointer(Outside());
     Press(down);
     Pointer(OverLabel());
-    EXPECT_TRUE(Shows(kUp)) << "a move with another button held raises, never sinks";
+    EXPECT_TRUE(Shows(kUpLook)) << "a move with another button held raises, never sinks";
     EXPECT_DOUBLE_EQ(form->Label1.Left(), 120);
     Press(down == MOUSEEVENTF_RIGHTDOWN ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_MIDDLEUP);
     EXPECT_TRUE(NoAboutWindow());
   }
   // Left and right together: state 3.
-  Pointer(CenterOf(surface));
+  Pointer(input::MiddleOf(surface));
   Press(MOUSEEVENTF_RIGHTDOWN);
   Press(MOUSEEVENTF_LEFTDOWN);
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 120) << "the left press with the right one held is not 'left only'";
-  EXPECT_EQ(LookOf(surface), kUp);
+  EXPECT_EQ(LookOf(surface), kUpLook);
   Press(MOUSEEVENTF_LEFTUP);  // let go while the right one is still held: state 3, no click
   Press(MOUSEEVENTF_RIGHTUP);
   EXPECT_TRUE(NoAboutWindow());
@@ -129,50 +85,39 @@ TEST_F(FlatButton, OtherButtonsNeverPressOrClick) {
 
 TEST_F(FlatButton, AClickOnTheCaptionOpensTheAboutWindowModally) {
   bool mainDisabled = false, seen = false;
-  const DWORD thread = GetCurrentThreadId();
   WindowWatcher about("GlyphboxForm", "", [&](HWND box) {
     seen = true;
     mainDisabled = !IsWindowEnabled(form->Handle());
-    // Click its OK button as a user would, once the button has seen the pointer arrive.
-    const HWND ok = SurfaceOfSize(box, 855, 375);
-    if (!ok) return;
-    input::MoveMouse(CenterOf(ok), nullptr);
-    input::WaitUntil([&] {
-      GUITHREADINFO info{};
-      info.cbSize = sizeof info;
-      return GetGUIThreadInfo(thread, &info) && info.hwndCapture == ok;
-    }, nullptr, 3000);
-    input::MouseButtons(MOUSEEVENTF_LEFTDOWN);
-    input::MouseButtons(MOUSEEVENTF_LEFTUP);
+    // Its OK button, clicked as a user would.
+    if (const HWND ok = input::PanelOfSize(box, ui::XToPixels(855), ui::YToPixels(375))) input::ClickFlatButton(ok, nullptr);
   });
   Pointer(OverLabel());
   Press(MOUSEEVENTF_LEFTDOWN);
   Press(MOUSEEVENTF_LEFTUP);
-  Settle([&] { return seen && IsWindowEnabled(form->Handle()); }, 8000);
-  EXPECT_TRUE(seen) << "the about window opened";
+  ASSERT_TRUE(Settle([&] { return seen && IsWindowEnabled(form->Handle()); }, 8000)) << "the about window opened and closed";
   EXPECT_TRUE(mainDisabled) << "and the main window took no input meanwhile";
   EXPECT_TRUE(IsWindowEnabled(form->Handle())) << "enabled again once it closed";
-  EXPECT_EQ(LookOf(form->Picture1.Handle()), kNormal);
+  EXPECT_EQ(LookOf(form->Picture1.Handle()), kNormalLook);
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 120) << "normal look, caption at rest";
 }
 
 TEST_F(FlatButton, TakingTheMouseAwayMidPressLeavesTheButtonAtRest) {
   const HWND surface = form->Picture1.Handle();
-  Pointer(CenterOf(surface));
+  Pointer(input::MiddleOf(surface));
   Press(MOUSEEVENTF_LEFTDOWN);
-  ASSERT_TRUE(Shows(kDown));
+  ASSERT_TRUE(Shows(kDownLook));
   // Another window takes the mouse, as a message box or Alt+Tab would; the release lands there.
   HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   SetCapture(other);
-  EXPECT_EQ(LookOf(surface), kNormal);
+  EXPECT_EQ(LookOf(surface), kNormalLook);
   EXPECT_DOUBLE_EQ(form->Label1.Left(), 120) << "caption at rest";
   Press(MOUSEEVENTF_LEFTUP);
   ReleaseCapture();
   DestroyWindow(other);
   EXPECT_TRUE(NoAboutWindow());
   Pointer(Outside());
-  Pointer(CenterOf(surface));
-  EXPECT_TRUE(Shows(kUp)) << "and hovers again like any button";
+  Pointer(input::MiddleOf(surface));
+  EXPECT_TRUE(Shows(kUpLook)) << "and hovers again like any button";
 }
 
 class AboutWindow : public MainWindow {
@@ -228,7 +173,7 @@ TEST_F(AboutWindow, OkClosesItBeforeTheAnimationEnds) {
   const HWND window = about->Handle();
   ASSERT_TRUE(input::MakeForeground(window, &Pump));
   const HWND ok = about->Picture2.Handle();
-  input::MoveMouse(CenterOf(ok), &Pump);
+  input::MoveMouse(input::MiddleOf(ok), &Pump);
   ASSERT_TRUE(Settle([&] {
     POINT at;
     GetCursorPos(&at);

@@ -2,42 +2,17 @@
 #include "flatbutton/flatbutton.h"
 #include "harness.h"
 
-namespace {
-
-const COLORREF S = GetSysColor(COLOR_BTNSHADOW);
-const COLORREF L = RGB(255, 255, 255);
-const COLORREF Face = GetSysColor(COLOR_BTNFACE);
-
-// The four corner pixels, then the second pixel of the second row and its second-last pixel:
-// where the inner lines of the etched frame run.
-struct Look {
-  COLORREF topLeft, topRight, bottomLeft, bottomRight, innerLeft, innerRight;
-  bool operator==(const Look&) const = default;
-};
-
-Look LookOf(HWND surface) {
-  RECT r;
-  GetClientRect(surface, &r);
-  return {ScreenPixel(surface, 0, 0),          ScreenPixel(surface, r.right - 1, 0),
-          ScreenPixel(surface, 0, r.bottom - 1), ScreenPixel(surface, r.right - 1, r.bottom - 1),
-          ScreenPixel(surface, 1, 1),          ScreenPixel(surface, r.right - 2, 1)};
-}
-
-const Look kNormal{S, L, L, L, L, S}, kUp{L, S, S, S, Face, Face}, kDown{S, L, L, L, Face, Face};
-
-}  // namespace
-
 using FlatLook = MainWindow;
 
 TEST_F(FlatLook, EachLookHasItsOwnLinesAndLeavesNoTraceOfTheOneBefore) {
   const HWND surface = form->Picture1.Handle();
-  EXPECT_EQ(LookOf(surface), kNormal) << "the about button opens in its etched look";
+  EXPECT_EQ(LookOf(surface), kNormalLook) << "the about button opens in its etched look";
   Cmmdl_Flatbutton::FlatUp(form->Picture1);
-  EXPECT_EQ(LookOf(surface), kUp) << "raised";
+  EXPECT_EQ(LookOf(surface), kUpLook) << "raised";
   Cmmdl_Flatbutton::FlatDown(form->Picture1);
-  EXPECT_EQ(LookOf(surface), kDown) << "sunken";
+  EXPECT_EQ(LookOf(surface), kDownLook) << "sunken";
   Cmmdl_Flatbutton::FlatNormal(form->Picture1);
-  EXPECT_EQ(LookOf(surface), kNormal) << "etched again";
+  EXPECT_EQ(LookOf(surface), kNormalLook) << "etched again";
 }
 
 TEST_F(FlatLook, ARepaintShowsTheLastLook) {
@@ -45,13 +20,13 @@ TEST_F(FlatLook, ARepaintShowsTheLastLook) {
   ShowWindow(form->Handle(), SW_MINIMIZE);
   ShowWindow(form->Handle(), SW_RESTORE);
   Pump();
-  EXPECT_EQ(LookOf(form->Picture1.Handle()), kUp) << "raised after a repaint";
+  EXPECT_EQ(LookOf(form->Picture1.Handle()), kUpLook) << "raised after a repaint";
 }
 
 TEST_F(FlatLook, ANewSizeIsUsedByTheNextDrawing) {
   form->Picture1.Move(5000, 630, 2100, 420);  // still inside the bottom panel
   Cmmdl_Flatbutton::FlatNormal(form->Picture1);
-  EXPECT_EQ(LookOf(form->Picture1.Handle()), kNormal) << "normal, resized";
+  EXPECT_EQ(LookOf(form->Picture1.Handle()), kNormalLook) << "normal, resized";
 }
 
 TEST_F(FlatLook, TheCaptionIsDrawnOnTheButton) {

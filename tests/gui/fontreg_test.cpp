@@ -11,6 +11,7 @@
 #include "fonts/fontreg.h"
 #include "fonts/shellfolder.h"
 #include "support/files.h"
+#include "support/fontreginfo.h"
 #include "support/registry.h"
 #include "support/text.h"
 #include "support/watcher.h"
@@ -40,12 +41,6 @@ std::vector<std::wstring> InEnumerationOrder(const std::vector<std::string>& nam
     for (const auto& want : names)
       if (want == name) order.push_back(FromCp932(data));
   return order;
-}
-
-std::vector<std::wstring> Files(const FontRegInfo& info) {
-  std::vector<std::wstring> files;
-  for (long i = 0; i <= info.lMax; ++i) files.push_back(info.Entries[i].strFileName);
-  return files;
 }
 
 }  // namespace

@@ -73,11 +73,11 @@ class Layout : public ForegroundWindow {
     MouseTo(bar, x, y + 5);
     MouseTo(bar, x, y);
     input::MouseButtons(MOUSEEVENTF_LEFTDOWN, &Pump);
-    Settle([&] { return GetCapture() == bar; });
+    EXPECT_TRUE(Settle([&] { return GetCapture() == bar; })) << "the bar took the mouse";
   }
   void Release() {
     input::MouseButtons(MOUSEEVENTF_LEFTUP, &Pump);
-    Settle([] { return GetCapture() == nullptr; });
+    EXPECT_TRUE(Settle([] { return GetCapture() == nullptr; })) << "the bar let the mouse go";
   }
   // Drags the bar: grabbed near its left edge, moved to client x (pixels), released if asked.
   void Drag(int toX, bool release = true) {

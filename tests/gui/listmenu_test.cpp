@@ -10,24 +10,8 @@
 
 namespace {
 
-BOOL CALLBACK FindVisibleMenu(HWND hwnd, LPARAM found) {
-  char cls[16] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == GetCurrentProcessId() && strcmp(cls, "#32768") == 0 && IsWindowVisible(hwnd)) {
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // A closed menu takes a moment to let go of the mouse; the next click waits for that.
-bool NoMenuShown() {
-  bool found = false;
-  EnumWindows(&FindVisibleMenu, reinterpret_cast<LPARAM>(&found));
-  return !found;
-}
+bool NoMenuShown() { return !input::VisibleWindowOf(GetCurrentProcessId(), "#32768"); }
 
 }  // namespace
 
@@ -70,14 +54,14 @@ class ListMenu : public WithFonts<ForegroundWindow> {
       ASSERT_EQ(form->List1.TopIndex(), r.top);
       WindowWatcher menu("#32768", nullptr, [&](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
       Click(r.y, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-      Settle([&] { return menu.Seen() > 0; }, 3000);
-      EXPECT_EQ(menu.Seen(), 1) << "the menu opened, y=" << r.y;
+      ASSERT_TRUE(Settle([&] { return menu.Seen() > 0; }, 3000)) << "the menu opened, y=" << r.y;
+      EXPECT_EQ(menu.Seen(), 1) << "once, y=" << r.y;
       EXPECT_EQ(form->List1.ListIndex(), r.selected) << "top " << r.top << ", y=" << r.y << ", rows of " << h;
       EXPECT_EQ(form->Text2.FontName(), form->List1.Item(r.selected)) << "and it is previewed";
       EXPECT_EQ(GetFocus(), form->List1.Handle());
       // The next click comes once the menu is gone (it may come as a double click: to the
       // list that is a press like any other).
-      Settle(&NoMenuShown, 3000);
+      ASSERT_TRUE(Settle(&NoMenuShown, 3000)) << "the menu closed";
     }
   }
 
@@ -113,11 +97,10 @@ TEST_F(ListMenu, AQuickSecondRightClickOpensTheMenuAgain) {
   form->List1.SetTopIndex(0);
   WindowWatcher menu("#32768", nullptr, [](HWND m) { PostMessageA(m, WM_KEYDOWN, VK_ESCAPE, 0); });
   Click(RowY(2), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-  Settle([&] { return menu.Seen() == 1 && NoMenuShown(); }, 3000);
+  ASSERT_TRUE(Settle([&] { return menu.Seen() == 1 && NoMenuShown(); }, 3000)) << "the menu opened and closed";
   // Within the double-click time the system reports this press as a double click.
   Click(RowY(2), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-  Settle([&] { return menu.Seen() == 2; }, 3000);
-  EXPECT_EQ(menu.Seen(), 2);
+  EXPECT_TRUE(Settle([&] { return menu.Seen() == 2; }, 3000)) << "the menu opened again";
   EXPECT_EQ(form->List1.ListIndex(), 2);
 }
 
@@ -130,7 +113,7 @@ TEST_F(ListMenu, ChoosingTheFirstItemCopiesTheName) {
   });
   form->List1.SetTopIndex(0);
   Click(RowY(2), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-  Settle([&] { return menu.Seen() > 0; }, 3000);
+  ASSERT_TRUE(Settle([&] { return menu.Seen() > 0; }, 3000)) << "the menu opened";
   Pump();
   EXPECT_EQ(ClipboardText(form->Handle()), form->List1.Item(2));
 }
@@ -155,8 +138,8 @@ TEST_F(ListMenu, ADoubleClickPreviewsAndCopiesTheName) {
   form->List1.SetTopIndex(0);
   PutOnClipboard(form->Handle(), "before");
   Click(RowY(1), MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, /*twice=*/true);
-  Settle([&] { return ClipboardText(form->Handle()) != L"before"; }, 3000);
-  EXPECT_EQ(ClipboardText(form->Handle()), form->List1.Item(1));
+  EXPECT_TRUE(Settle([&] { return ClipboardText(form->Handle()) == form->List1.Item(1); }, 3000))
+      << "copied: " << testing::PrintToString(ClipboardText(form->Handle()));
   EXPECT_EQ(form->Text2.FontName(), form->List1.Item(1));
 }
 

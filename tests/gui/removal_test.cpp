@@ -16,7 +16,7 @@ TEST_F(Removal, AOneFileFontGoesToTheRecycleBinAndTheEntryAboveIsSelected) {
   EXPECT_EQ(InFontsFolder("gbx-solo.ttf"), "<missing>");
   EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf")) << "the file is in the recycle bin, whole";
   EXPECT_EQ(IndexOf(form->List1, L"Gbx Solo"), -1) << "the list was gathered again";
-  EXPECT_EQ(SelectedText(form->List1), above);
+  EXPECT_EQ(form->List1.SelectedText(), above);
   EXPECT_EQ(form->Text2.FontName(), above);
   // The scroll position survives, as far as the shorter list lets a list box scroll.
   EXPECT_EQ(form->List1.TopIndex(), ReachableTopIndex(form->List1, top));
@@ -71,7 +71,7 @@ TEST_F(Removal, NoChangesNothing) {
   EXPECT_EQ(said.size(), 1u);
   EXPECT_EQ(Snapshot(), before);
   EXPECT_EQ(form->List1.Count(), count);
-  EXPECT_EQ(SelectedText(form->List1), L"Gbx Solo");
+  EXPECT_EQ(form->List1.SelectedText(), L"Gbx Solo");
   EXPECT_EQ(form->Text2.FontName(), L"Gbx Solo");
   EXPECT_EQ(GetFocus(), form->List1.Handle());
 }
@@ -98,7 +98,7 @@ TEST_F(Removal, TheNeighbourWalkPassesCharsetSiblings) {
   const auto said = Remove(IDYES);
   ASSERT_EQ(said.size(), 1u);
   EXPECT_EQ(said[0].text.substr(0, said[0].text.find(L"\r\n")), L"Gbx Sib (TrueType)") << "the family of Gbx Sib";
-  EXPECT_EQ(SelectedText(form->List1), L"Gbx Quad") << "past Gbx Sib Baltic and Gbx Sib";
+  EXPECT_EQ(form->List1.SelectedText(), L"Gbx Quad") << "past Gbx Sib Baltic and Gbx Sib";
   EXPECT_EQ(InTrash("gbx-sib.ttf"), Original("gbx-sib.ttf"));
   EXPECT_EQ(InFontsFolder("gbx-sibbal.ttf"), Original("gbx-sibbal.ttf")) << "a charset sibling's own value is not taken";
 }
@@ -120,7 +120,7 @@ TEST_F(Removal, AFileHeldOpenIsRegisteredAgainAndNamed) {
   } else {
     EXPECT_EQ(FontValue("Gbx Quad (TrueType)"), "gbx-quad.ttf");
   }
-  EXPECT_EQ(SelectedText(form->List1), L"Gbx Quad");
+  EXPECT_EQ(form->List1.SelectedText(), L"Gbx Quad");
   EXPECT_EQ(form->Text2.FontName(), L"Gbx Quad");
 }
 

@@ -3,22 +3,6 @@
 
 #include <commctrl.h>
 
-namespace {
-
-// The middle of the window, or of a part of it given in its client coordinates.
-POINT MiddleOf(HWND hwnd, const RECT* part = nullptr) {
-  RECT r;
-  if (part) {
-    r = *part;
-    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
-  } else {
-    GetWindowRect(hwnd, &r);
-  }
-  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
-}  // namespace
-
 class Tooltips : public ForegroundWindow {
  protected:
   // Hovers over the window and returns the height of the tip that shows, or 0.
@@ -26,8 +10,8 @@ class Tooltips : public ForegroundWindow {
     HWND tips = form->Tips().Handle();
     SendMessageA(tips, TTM_POP, 0, 0);
     // Leave the previous tool first, over the preview, which has none.
-    input::MoveMouse(MiddleOf(form->Text2.Handle()), &Pump);
-    const POINT at = MiddleOf(hwnd, part);
+    input::MoveMouse(input::MiddleOf(form->Text2.Handle()), &Pump);
+    const POINT at = input::MiddleOf(hwnd, part);
     const bool shown = Settle([&] {
       input::KeepMouseAt(at, &Pump);
       return IsWindowVisible(tips) != FALSE;

@@ -1,5 +1,8 @@
 #include "support/input.h"
 
+#include <gtest/gtest.h>
+
+#include <string>
 #include <vector>
 
 namespace input {
@@ -80,7 +83,7 @@ void PressKeyAndWait(WORD vk, const std::function<void()>& pump, bool shift, boo
   Count();
   const int want = t_keyUps + 1 + shift + alt + ctrl;
   PressKey(vk, shift, alt, ctrl);
-  WaitUntil([&] { return t_keyUps >= want; }, pump, 3000);
+  EXPECT_TRUE(WaitUntil([&] { return t_keyUps >= want; }, pump, 3000)) << "key " << vk << " was never taken";
 }
 
 void MoveMouse(POINT screen, const std::function<void()>& pump) {
@@ -91,13 +94,14 @@ void MoveMouse(POINT screen, const std::function<void()>& pump) {
   g_moved = true;
   in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &in, sizeof in);
-  WaitUntil(
+  EXPECT_TRUE(WaitUntil(
       [&] {
         POINT now;
         GetCursorPos(&now);
         return now.x == screen.x && now.y == screen.y;
       },
-      pump, 2000);
+      pump, 2000))
+      << "the pointer never reached " << screen.x << "," << screen.y;
 }
 
 void KeepMouseAt(POINT screen, const std::function<void()>& pump) {
@@ -111,10 +115,64 @@ void MouseButtonSequence(std::initializer_list<DWORD> flags, const std::function
   for (DWORD f : flags) events.push_back(ButtonInput(f));
   const int want = t_buttons + static_cast<int>(events.size());
   SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
-  if (pump) WaitUntil([&] { return t_buttons >= want; }, pump, 3000);
+  if (pump) {
+    EXPECT_TRUE(WaitUntil([&] { return t_buttons >= want; }, pump, 3000)) << "mouse buttons never taken";
+  }
 }
 
 void MouseButtons(DWORD flags, const std::function<void()>& pump) { MouseButtonSequence({flags}, pump); }
+
+POINT MiddleOf(HWND hwnd, const RECT* part) {
+  RECT r;
+  if (part) {
+    r = *part;
+    MapWindowPoints(hwnd, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+  } else {
+    GetWindowRect(hwnd, &r);
+  }
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+HWND FindChild(HWND parent, const std::function<bool(HWND)>& is) {
+  std::pair<const std::function<bool(HWND)>*, HWND> search{&is, nullptr};
+  EnumChildWindows(parent, [](HWND c, LPARAM p) -> BOOL {
+    auto* s = reinterpret_cast<decltype(search)*>(p);
+    if ((*s->first)(c)) s->second = c;
+    return s->second == nullptr;
+  }, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+HWND VisibleWindowOf(DWORD process, const char* cls, const char* title) {
+  for (HWND w = FindWindowExA(nullptr, nullptr, cls, title); w; w = FindWindowExA(nullptr, w, cls, title)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == process && IsWindowVisible(w)) return w;
+  }
+  return nullptr;
+}
+
+HWND PanelOfSize(HWND parent, int width, int height) {
+  return FindChild(parent, [&](HWND c) {
+    RECT r;
+    GetWindowRect(c, &r);
+    char cls[32] = {};
+    GetClassNameA(c, cls, sizeof cls);
+    return std::string(cls) == "GlyphboxPanel" && r.right - r.left == width && r.bottom - r.top == height;
+  });
+}
+
+void ClickFlatButton(HWND button, const std::function<void()>& pump) {
+  MoveMouse(MiddleOf(button), pump);
+  const DWORD thread = GetWindowThreadProcessId(button, nullptr);
+  EXPECT_TRUE(WaitUntil([&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(thread, &info) && info.hwndCapture == button;
+  }, pump, 5000)) << "the flat button never took the mouse";
+  MouseButtons(MOUSEEVENTF_LEFTDOWN);
+  MouseButtons(MOUSEEVENTF_LEFTUP);
+}
 
 bool MakeForeground(HWND hwnd, const std::function<void()>& pump) {
   SetForegroundWindow(hwnd);

@@ -30,6 +30,19 @@ void MouseButtons(DWORD flags, const std::function<void()>& pump = nullptr);
 // Several such events in one go (a double click), waited for the same way.
 void MouseButtonSequence(std::initializer_list<DWORD> flags, const std::function<void()>& pump);
 
+// The middle of a window on the screen, or of a part of it given in its client coordinates.
+POINT MiddleOf(HWND hwnd, const RECT* part = nullptr);
+// A shown top-level window of the process, of that class (and title): a menu, a message box.
+HWND VisibleWindowOf(DWORD process, const char* cls, const char* title = nullptr);
+// The first child window, at any depth, for which `is` holds.
+HWND FindChild(HWND parent, const std::function<bool(HWND)>& is);
+// The child panel of the given size in pixels: a flat button's surface, the about icon.
+HWND PanelOfSize(HWND parent, int width, int height);
+// Clicks a flat button with the left button. A flat button takes the mouse capture once it
+// has seen the pointer arrive; a press sent before that, on a busy machine, may reach
+// whatever lay under the pointer's old place.
+void ClickFlatButton(HWND button, const std::function<void()>& pump);
+
 // Brings a top-level window to the front so that it receives the keyboard.
 bool MakeForeground(HWND hwnd, const std::function<void()>& pump);
 

@@ -38,11 +38,6 @@ int IndexOf(const ui::ListBox& list, const std::wstring& name) {
 
 void AddName(ui::ListBox& list, std::wstring_view name) { list.SendText(LB_ADDSTRING, 0, name); }
 
-std::wstring SelectedText(const ui::ListBox& list) {
-  const int i = list.ListIndex();
-  return i >= 0 ? list.Item(i) : L"";
-}
-
 int ReachableTopIndex(const ui::ListBox& list, int top) {
   RECT client;
   GetClientRect(list.Handle(), &client);
@@ -83,6 +78,20 @@ LONG PixelsFor(double points) {
   ReleaseDC(nullptr, screen);
   const LONG px = static_cast<LONG>(exact + 0.5);
   return px < 1 ? 1 : px;
+}
+
+namespace {
+const COLORREF S = GetSysColor(COLOR_BTNSHADOW), L = RGB(255, 255, 255), Face = GetSysColor(COLOR_BTNFACE);
+}  // namespace
+
+const ButtonLook kNormalLook{S, L, L, L, L, S}, kUpLook{L, S, S, S, Face, Face}, kDownLook{S, L, L, L, Face, Face};
+
+ButtonLook LookOf(HWND surface) {
+  RECT r;
+  GetClientRect(surface, &r);
+  return {ScreenPixel(surface, 0, 0),          ScreenPixel(surface, r.right - 1, 0),
+          ScreenPixel(surface, 0, r.bottom - 1), ScreenPixel(surface, r.right - 1, r.bottom - 1),
+          ScreenPixel(surface, 1, 1),          ScreenPixel(surface, r.right - 2, 1)};
 }
 
 COLORREF ScreenPixel(HWND hwnd, int x, int y) {

@@ -16,7 +16,6 @@ std::vector<std::wstring> History(const ui::ComboBox& combo);
 int IndexOf(const ui::ListBox& list, const std::wstring& name);
 // A name added as the list adds one by itself: in its sorted place.
 void AddName(ui::ListBox& list, std::wstring_view name);
-std::wstring SelectedText(const ui::ListBox& list);
 // The top index a list box really takes when asked for `top`: it never scrolls past the
 // page that shows its last entry.
 int ReachableTopIndex(const ui::ListBox& list, int top);
@@ -36,3 +35,12 @@ LONG PixelsFor(double points);
 
 // A pixel of a window's client area as the screen shows it after a full repaint.
 COLORREF ScreenPixel(HWND hwnd, int x, int y);
+
+// A flat button's look on the screen: its four corner pixels, then the second pixel of its
+// second row and the second-last one, where the inner lines of the etched frame run.
+struct ButtonLook {
+  COLORREF topLeft, topRight, bottomLeft, bottomRight, innerLeft, innerRight;
+  bool operator==(const ButtonLook&) const = default;
+};
+ButtonLook LookOf(HWND surface);
+extern const ButtonLook kNormalLook, kUpLook, kDownLook;

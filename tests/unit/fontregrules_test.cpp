@@ -7,6 +7,7 @@
 
 #include "fonts/addbslash.h"
 #include "fonts/removalrules.h"
+#include "support/fontreginfo.h"
 
 using namespace mdl_RemoveFont;
 
@@ -28,12 +29,6 @@ Scan Match(std::wstring name, const Values& values) {
     return true;
   });
   return {info, name, i};
-}
-
-std::vector<std::wstring> Files(const FontRegInfo& info) {
-  std::vector<std::wstring> files;
-  for (long i = 0; i <= info.lMax; ++i) files.push_back(info.Entries[i].strFileName);
-  return files;
 }
 
 }  // namespace

@@ -22,16 +22,6 @@ TEST(Layout, TheInitialSizeGivesTheInitialGeometry) {
   EXPECT_EQ(s.previewLeft, 2595);
 }
 
-TEST(Layout, RightHandControlsKeepTheirDistanceToTheRightEdge) {
-  for (long w : {8175L, 12000L, 4000L}) {
-    const Layout l = ComputeLayout(w, 5775);
-    EXPECT_EQ(w - (l.picture1Left + 1455), 120) << w;
-    EXPECT_EQ(w - (l.text1Left + 615), 120) << w;
-    EXPECT_EQ(w - (l.label2Left + 720), 795) << w;
-    EXPECT_EQ(w - (120 + l.picture2Width), 1680) << w;
-  }
-}
-
 TEST(Layout, SmallWindowsGiveNegativeHeights) {
   const Layout l = ComputeLayout(7000, 600);
   EXPECT_LT(l.listHeight, 0);
