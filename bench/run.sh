@@ -44,7 +44,7 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   wine_env "$env_dir"
   prepare_prefix "$env_dir/wineboot.log"
   /usr/bin/python3 "$root/bench/make_fonts.py" "$k" "$WINEPREFIX/drive_c/windows/Fonts" "$env_dir/fonts.reg"
-  wine regedit /S "$(winepath -w "$env_dir/fonts.reg")" 2>/dev/null
+  wine regedit /S "$(winepath -w "$env_dir/fonts.reg")"
   wine "$bench" floor >/dev/null 2>&1 || true  # let Wine see the new fonts once
   floor=() gather=() plain=() pattern=() p9=() p460=() f9=() f460=() up=() minimal=() minimalcc=() drop=() peak="" gdi=""
   rules=() other=() unplaced=()
