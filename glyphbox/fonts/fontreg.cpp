@@ -108,7 +108,7 @@ std::wstring FontFilePathOf(std::wstring_view fontsFolder, const FontRegEntry& e
   return FontFilePath(fontsFolder, data.empty() ? entry.strFileName : data);
 }
 
-FontRegInfo PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::wstring_view fontsFolder) {
+FontRegInfo PlaceFont(const FontKeys& keys, std::wstring& strFontName, const std::function<std::wstring()>& fontsFolder) {
   std::vector<FontRegEntry> values;
   FontRegInfo info = ScanFontValues(strFontName, Walk(keys.Get(FontKey::Machine)), Walk(keys.Get(FontKey::User)), &values);
   const std::wstring family = FamilyOfListName(strFontName);
@@ -116,8 +116,9 @@ FontRegInfo PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::wstr
   // Only the files the platform loaded the family from are opened, found by their sizes
   // without opening any; when it cannot tell those, every value's file is asked.
   const auto sizes = LoadedFileSizes(family);
+  const std::wstring folder = fontsFolder();
   for (const FontRegEntry& value : values) {
-    const std::wstring path = FontFilePathOf(fontsFolder, value);
+    const std::wstring path = FontFilePathOf(folder, value);
     const auto size = FileSize(path);
     if (!size || (sizes && std::find(sizes->begin(), sizes->end(), *size) == sizes->end())) continue;
     if (CarriesFamily(path, family)) info.Entries.push_back(value);
@@ -131,7 +132,7 @@ void ReportUnplaced(HWND owner) {
 }
 
 FontRegInfo GetFontRegInfo(std::wstring& strFontName, HWND owner) {
-  const FontRegInfo info = PlaceFont(FontKeys(), strFontName, GetFontsFolder(owner));
+  const FontRegInfo info = PlaceFont(FontKeys(), strFontName, [owner] { return GetFontsFolder(owner); });
   if (info.lMax == -1) ReportUnplaced(owner);
   return info;
 }

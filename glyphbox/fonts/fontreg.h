@@ -49,8 +49,9 @@ std::wstring FontFilePathOf(std::wstring_view fontsFolder, const FontRegEntry& e
 // The values of the open fonts keys that make up the list's font: those the matching rules
 // find, or, where they find none, those whose file holds a face of the family the name
 // stands for, in any language (the platform lists a font by its name in the user's
-// language, while the registry names it in English as a rule).
-FontRegInfo PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::wstring_view fontsFolder);
+// language, while the registry names it in English as a rule). The fonts folder is asked for
+// only then.
+FontRegInfo PlaceFont(const FontKeys& keys, std::wstring& strFontName, const std::function<std::wstring()>& fontsFolder);
 
 // What the user is told when the registry cannot place a font.
 void ReportUnplaced(HWND owner);

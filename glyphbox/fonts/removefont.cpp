@@ -106,7 +106,7 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
   // Each key is opened once, for the scan, the removal and the rollback.
   const FontKeys keys;
   std::wstring N = itemText(static_cast<int>(lIndex));
-  const FontRegInfo info = PlaceFont(keys, N, fontsFolder);
+  const FontRegInfo info = PlaceFont(keys, N, [&] { return std::wstring(fontsFolder); });
   if (info.lMax < 0) {
     ReportUnplaced(owner);
     return result;
