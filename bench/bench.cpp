@@ -138,18 +138,23 @@ LRESULT CALLBACK AnswerMessage(int code, WPARAM wp, LPARAM lp) {
 // "ファイル名をコピー(&F)" from the command to the clipboard (or to the message), on a
 // family the matching rules place, on a face only its Japanese name places, and on a face
 // that nothing places. The first copy of all, not measured, loads the shell and finds the
-// fonts folder, as the first copy or removal of every run does.
+// fonts folder, as the first copy that needs them of every run does.
 void CopyFileNames(Form1& form) {
   struct Copy {
     const char* name;
     const wchar_t* face;
   };
-  for (const Copy& c : {Copy{"first", L"Gbench 000002 Ab"}, Copy{"rules", L"Gbench 000001 Ab"},
+  for (const Copy& c : {Copy{"first", L"Gbench Unplaced"}, Copy{"rules", L"Gbench 000001 Ab"},
                         Copy{"other_names", L"Gbench 明朝"}, Copy{"unplaced", L"Gbench Unplaced"}}) {
     int index = form.List1.Count() - 1;
     while (index >= 0 && form.List1.Item(index) != c.face) --index;
     if (index < 0) continue;
     form.List1.SetListIndex(index);
+    // A user chooses the command from the menu, well after the window last had work to do;
+    // meanwhile Wine's other processes finish what the previews left them (right after them,
+    // every call to the wine server takes several times as long).
+    Pump();
+    Sleep(1000);
     OpenClipboard(nullptr);
     EmptyClipboard();
     CloseClipboard();
