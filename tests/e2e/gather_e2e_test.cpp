@@ -126,6 +126,16 @@ class Program : public testing::Test {
     }
   }
 
+  // Clicks the gather button and returns the list once it is filled and shown again.
+  HWND Gather() {
+    HWND gather = ChildWithText(main_, L"かき集める"), list = ChildOfClass(main_, "ListBox");
+    PostMessageA(gather, BM_CLICK, 0, 0);
+    EXPECT_TRUE(input::WaitUntil(
+        [&] { return IsWindowVisible(list) && IsWindowEnabled(gather) && SendMessageW(list, LB_GETCOUNT, 0, 0) > 0; },
+        &Idle, 30000)) << "gathered";
+    return list;
+  }
+
   PROCESS_INFORMATION pi_{};
   HWND main_ = nullptr;
 };
@@ -143,16 +153,8 @@ class FontsEnvironment : public testing::Environment {
 };
 
 TEST_F(Program, GatherFillsTheListThatAnotherProcessReadsBack) {
-  HWND gather = ChildWithText(main_, L"かき集める");
-  HWND list = ChildOfClass(main_, "ListBox");
-  ASSERT_TRUE(gather);
-  ASSERT_TRUE(list);
-  EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0) << "the list starts empty";
-
-  PostMessageA(gather, BM_CLICK, 0, 0);
-  ASSERT_TRUE(input::WaitUntil(
-      [&] { return IsWindowVisible(list) && IsWindowEnabled(gather) && SendMessageW(list, LB_GETCOUNT, 0, 0) > 0; },
-      &Idle, 30000));
+  EXPECT_EQ(SendMessageW(ChildOfClass(main_, "ListBox"), LB_GETCOUNT, 0, 0), 0) << "the list starts empty";
+  HWND list = Gather();
 
   const auto items = ListItems(list);
   const auto faces = FacesOfANewProcess();
@@ -250,10 +252,7 @@ void Choose(DWORD process, HWND list, const wchar_t* entry, WORD accessKey) {
 // Last of the tests: it removes one of the fonts installed for them.
 TEST_F(Program, TheMenuCopiesAFontsFileNamesAndRemovesIt) {
   SetForegroundWindow(main_);
-  HWND list = ChildOfClass(main_, "ListBox");
-  PostMessageA(ChildWithText(main_, L"かき集める"), BM_CLICK, 0, 0);
-  ASSERT_TRUE(input::WaitUntil([&] { return IsWindowVisible(list) && SendMessageW(list, LB_GETCOUNT, 0, 0) > 0; }, &Idle,
-                               30000)) << "gathered";
+  HWND list = Gather();
   OpenClipboard(nullptr);
   EmptyClipboard();
   CloseClipboard();

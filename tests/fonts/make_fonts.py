@@ -25,20 +25,18 @@ FONTS = {
     'gbx-sib.ttf': ('Gbx Sib', 'Regular'),
     'gbx-sibbal.ttf': ('Gbx Sib Baltic', 'Regular'),
     'gbx-sibce.ttf': ('Gbx Sib CE', 'Regular'),
+    # Listed by its Japanese family name, registered under its English one.
+    'gbx-mincho.ttf': ('Gbx Mincho', 'Regular', 'Gbx 明朝'),
+    'gbx-minchob.ttf': ('Gbx Mincho', 'Bold', 'Gbx 明朝'),
 }
 # A face whose lines are far taller than its size, for list rows that must follow the font.
 TALL = ('gbx-tall.ttf', 'Gbx Tall', 1500, 700)
-# A collection of two faces, and a file that only claims to be a bitmap font.
-COLLECTION = ('gbx-coll.ttc', ['Gbx CollA', 'Gbx CollB'])
-FAKE_FON = 'gbx-omega.fon'
-# Fonts a Japanese system lists by their Japanese family names, registered under their
-# English ones: a family of two files, and a collection of three faces (the middle one
-# without a Japanese name).
-JAPANESE = {
-    'gbx-mincho.ttf': ('Gbx Mincho', 'Gbx 明朝', 'Regular'),
-    'gbx-minchob.ttf': ('Gbx Mincho', 'Gbx 明朝', 'Bold'),
+# Collections (faces: family, Japanese family), and a file that only claims to be a bitmap font.
+COLLECTIONS = {
+    'gbx-coll.ttc': [('Gbx CollA', None), ('Gbx CollB', None)],
+    'gbx-kaku.ttc': [('Gbx Kaku', 'Gbx 角ゴ'), ('Gbx Kaku UI', None), ('Gbx PKaku', 'Gbx P角ゴ')],
 }
-JAPANESE_COLLECTION = ('gbx-kaku.ttc', [('Gbx Kaku', 'Gbx 角ゴ'), ('Gbx Kaku UI', None), ('Gbx PKaku', 'Gbx P角ゴ')])
+FAKE_FON = 'gbx-omega.fon'
 JAPAN = 1 << 17  # OS/2 code page range bit for JIS/Japan (932): the system lists "@" faces too
 
 
@@ -84,23 +82,17 @@ if __name__ == '__main__':
     from fontTools.ttLib.ttCollection import TTCollection
 
     here = os.path.dirname(os.path.abspath(__file__))
-    for file, (family, style) in FONTS.items():
-        build(os.path.join(here, file), family, style).save(os.path.join(here, file))
-        print(file, family, style)
+    for file, (family, style, *japanese) in FONTS.items():
+        build(None, family, style, japanese=japanese[0] if japanese else None).save(os.path.join(here, file))
+        print(file, family, style, *japanese)
     file, family, ascent, descent = TALL
     build(None, family, ascent=ascent, descent=descent).save(os.path.join(here, file))
     print(file, family)
-    ttc = TTCollection()
-    ttc.fonts = [build(None, family) for family in COLLECTION[1]]
-    ttc.save(os.path.join(here, COLLECTION[0]))
-    print(COLLECTION[0], COLLECTION[1])
-    for file, (family, japanese, style) in JAPANESE.items():
-        build(None, family, style, japanese=japanese).save(os.path.join(here, file))
-        print(file, family, japanese, style)
-    ttc = TTCollection()
-    ttc.fonts = [build(None, family, japanese=japanese) for family, japanese in JAPANESE_COLLECTION[1]]
-    ttc.save(os.path.join(here, JAPANESE_COLLECTION[0]))
-    print(JAPANESE_COLLECTION[0], JAPANESE_COLLECTION[1])
+    for file, faces in COLLECTIONS.items():
+        ttc = TTCollection()
+        ttc.fonts = [build(None, family, japanese=japanese) for family, japanese in faces]
+        ttc.save(os.path.join(here, file))
+        print(file, faces)
     with open(os.path.join(here, FAKE_FON), 'wb') as f:
         f.write(b'MZ not really a bitmap font, only a file to move to the recycle bin\n')
     print(FAKE_FON)

@@ -61,36 +61,18 @@ std::string WindowTextBytes(HWND hwnd) {
   return s;
 }
 
-namespace {
-
-// What a Unicode program pastes while an English keyboard layout is active: the clipboard's
-// own UTF-16 text, or else its bytes converted from code page 1252.
-std::wstring UnicodeProgramsText(HWND owner) {
+std::wstring ClipboardText(HWND owner) {
   if (!OpenClipboard(owner)) return L"<clipboard busy>";
+  // With an English keyboard layout's locale, a Unicode program pastes the clipboard's own
+  // UTF-16 text, or else its bytes converted from code page 1252.
   HGLOBAL locale = GlobalAlloc(GMEM_MOVEABLE, sizeof(LCID));
   *static_cast<LCID*>(GlobalLock(locale)) = 0x0409;
   GlobalUnlock(locale);
   SetClipboardData(CF_LOCALE, locale);
-  std::wstring text = L"<no text>";
-  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) {
-    text = static_cast<const wchar_t*>(GlobalLock(h));
-    GlobalUnlock(h);
-  }
+  std::wstring text = L"<no text>", unicode = text;
+  if (HANDLE h = GetClipboardData(CF_TEXT)) text = FromCp932(static_cast<const char*>(GlobalLock(h))), GlobalUnlock(h);
+  if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) unicode = static_cast<const wchar_t*>(GlobalLock(h)), GlobalUnlock(h);
   CloseClipboard();
-  return text;
-}
-
-}  // namespace
-
-std::wstring ClipboardText(HWND owner) {
-  if (!OpenClipboard(owner)) return L"<clipboard busy>";
-  std::wstring text = L"<no text>";
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    text = FromCp932(static_cast<const char*>(GlobalLock(h)));
-    GlobalUnlock(h);
-  }
-  CloseClipboard();
-  const std::wstring unicode = UnicodeProgramsText(owner);
   return unicode == text ? text : L"<CF_TEXT " + text + L" but CF_UNICODETEXT " + unicode + L">";
 }
 

@@ -7,11 +7,10 @@
 #include "fonts/fontnames.h"
 
 inline mdl_RemoveFont::ReadAt ReadFromBytes(std::string_view file, size_t* asked = nullptr) {
-  return [file, asked](uint64_t offset, unsigned char* into, size_t size) -> size_t {
+  return [file, asked](uint64_t offset, unsigned char* into, size_t size) {
+    const size_t n = offset < file.size() ? static_cast<size_t>(std::min<uint64_t>(size, file.size() - offset)) : 0;
     if (asked) *asked += size;
-    if (offset >= file.size()) return 0;
-    const size_t n = static_cast<size_t>(std::min<uint64_t>(size, file.size() - offset));
-    std::memcpy(into, file.data() + offset, n);
+    if (n) std::memcpy(into, file.data() + offset, n);
     return n;
   };
 }

@@ -78,20 +78,3 @@ void ReadAndAnswer(HWND box, int button, MessageBoxSeen& seen) {
   EnumChildWindows(box, &Collect, reinterpret_cast<LPARAM>(&seen));
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
 }
-
-FontChangeListener::FontChangeListener() {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = &Proc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = "GbxFontChangeListener";
-  RegisterClassA(&wc);  // fails harmlessly from the second listener on
-  hwnd_ = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, this);
-}
-
-LRESULT CALLBACK FontChangeListener::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE)
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams));
-  if (auto* self = reinterpret_cast<FontChangeListener*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); self && msg == WM_FONTCHANGE)
-    ++self->heard_;
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}

@@ -39,19 +39,25 @@ struct MessageBoxSeen {
 // Reads a message box and presses the button with the given id (IDOK, IDYES, IDNO...).
 void ReadAndAnswer(HWND box, int button, MessageBoxSeen& seen);
 
-// A top-level window of this thread: other programs learn of font changes only from the
-// broadcasts that reach windows like it.
+// While it lives, a top-level window of this thread counts the font-change broadcasts that
+// reach it: other programs learn of font changes only from them.
 class FontChangeListener {
  public:
-  FontChangeListener();
+  FontChangeListener() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+      heard_ += msg == WM_FONTCHANGE;
+      return DefWindowProcA(hwnd, msg, wp, lp);
+    };
+    wc.lpszClassName = "GbxFontChangeListener";
+    RegisterClassA(&wc);  // fails harmlessly from the second listener on
+    hwnd_ = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    heard_ = 0;
+  }
   ~FontChangeListener() { DestroyWindow(hwnd_); }
-  FontChangeListener(const FontChangeListener&) = delete;
-  FontChangeListener& operator=(const FontChangeListener&) = delete;
-
   int Heard() const { return heard_; }
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  HWND hwnd_ = nullptr;
-  int heard_ = 0;
+  static inline int heard_ = 0;
+  HWND hwnd_;
 };
