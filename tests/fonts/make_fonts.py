@@ -28,16 +28,39 @@ FONTS = {
     # Listed by its Japanese family name, registered under its English one.
     'gbx-mincho.ttf': ('Gbx Mincho', 'Regular', 'Gbx 明朝'),
     'gbx-minchob.ttf': ('Gbx Mincho', 'Bold', 'Gbx 明朝'),
+    # Shapes Windows 10/11 holds fonts in: a family name the platform cuts at 31 characters,
+    # a file name outside code page 932, a collection's member with single-file styles.
+    'gbx-variable.ttf': ('Gbx Variable Display Semibold Compressed', 'Regular'),
+    'gbx-café.ttf': ('Gbx Cafe', 'Regular'),
+    'gbx-cafeb.ttf': ('Gbx Cafe', 'Bold'),
+    'gbx-camb.ttf': ('Gbx Cam', 'Bold'),
+    'gbx-cami.ttf': ('Gbx Cam', 'Italic'),
 }
 # A face whose lines are far taller than its size, for list rows that must follow the font.
 TALL = ('gbx-tall.ttf', 'Gbx Tall', 1500, 700)
-# Collections (faces: family, Japanese family), and a file that only claims to be a bitmap font.
+# Collections (faces: family, Japanese family, style), and a file that only claims to be a
+# bitmap font. A family over two collections, its " UI" member's regular in one and bold in
+# the other; and a collection whose first member's other styles are single files.
 COLLECTIONS = {
     'gbx-coll.ttc': [('Gbx CollA', None), ('Gbx CollB', None)],
     'gbx-kaku.ttc': [('Gbx Kaku', 'Gbx 角ゴ'), ('Gbx Kaku UI', None), ('Gbx PKaku', 'Gbx P角ゴ')],
+    'gbx-mei.ttc': [('Gbx Mei', None), ('Gbx Mei UI', None)],
+    'gbx-meib.ttc': [('Gbx Mei', None, 'Bold'), ('Gbx Mei UI', None, 'Bold')],
+    'gbx-cam.ttc': [('Gbx Cam', None), ('Gbx Cam Math', None)],
 }
 FAKE_FON = 'gbx-omega.fon'
+# Crafted name tables for the name reader's fuzzer to start from: (records, characters each).
+# Every record's text overlaps the others', so a small file claims many long names.
+CRAFTED = {'crafted-many-names.ttf': (300, 2), 'crafted-long-names.ttf': (300, 200)}
 JAPAN = 1 << 17  # OS/2 code page range bit for JIS/Japan (932): the system lists "@" faces too
+
+
+def crafted(records, chars):
+    """A font whose one table is a name table of overlapping family records."""
+    import struct
+    table = struct.pack('>HHH', 0, records, 6) + b''.join(
+        struct.pack('>HHHHHH', 3, 1, 0x409, 1, 2 * chars, 2 * i) for i in range(records))
+    return struct.pack('>IHHHH', 0x00010000, 1, 0, 0, 0) + b'name' + struct.pack('>III', 0, 28, len(table)) + table
 
 
 def box_glyph(x0, y0, x1, y1):
@@ -71,6 +94,7 @@ def build(path, family, style='Regular', ascent=800, descent=200, japanese=None)
                 usWeightClass=700 if bold else 400, fsSelection=fs_selection)
     fb.setupPost(italicAngle=-12 if italic else 0)
     fb.font['head'].macStyle = (1 if bold else 0) | (2 if italic else 0)
+    fb.font['head'].created = fb.font['head'].modified = 3850000000  # the same bytes from every run
     if japanese:
         fb.font['OS/2'].ulCodePageRange1 |= JAPAN
         for name_id, text in ((1, japanese), (4, japanese + ' ' + style)):
@@ -90,9 +114,13 @@ if __name__ == '__main__':
     print(file, family)
     for file, faces in COLLECTIONS.items():
         ttc = TTCollection()
-        ttc.fonts = [build(None, family, japanese=japanese) for family, japanese in faces]
+        ttc.fonts = [build(None, family, *style, japanese=japanese) for family, japanese, *style in faces]
         ttc.save(os.path.join(here, file))
         print(file, faces)
+    for file, (records, chars) in CRAFTED.items():
+        with open(os.path.join(here, file), 'wb') as f:
+            f.write(crafted(records, chars))
+        print(file, records, chars)
     with open(os.path.join(here, FAKE_FON), 'wb') as f:
         f.write(b'MZ not really a bitmap font, only a file to move to the recycle bin\n')
     print(FAKE_FON)
