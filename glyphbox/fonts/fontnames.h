@@ -1,7 +1,8 @@
 #pragma once
-// The family names a font file gives its faces, read from the file's own name tables: the
-// names the platform lists the faces by, in every language the file carries them in. Pure:
-// the bytes come from whoever reads the file, and only the parts asked for are read.
+// What a font file's own bytes say of it: the family names it gives its faces, in every
+// language it carries them in, and the head that tells it from another file of the same
+// size. Pure: the bytes come from whoever reads the file (or asks the platform for the file
+// it loaded), and only the parts asked for are read.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -16,7 +17,15 @@ using ReadAt = std::function<size_t(uint64_t offset, unsigned char* into, size_t
 
 // Every family name of every face of a TrueType or OpenType font or collection, each once.
 // A file of another kind gives none; one cut short or malformed gives what its sound parts
-// hold. However the file lies, at most a few megabytes of it are asked for.
+// hold. However the file lies, at most a few megabytes of it are asked for, and names no
+// real font has (hundreds of characters long, or thousands in one face) are left out, so
+// that what is made of them stays small too.
 std::vector<std::wstring> FamilyNames(const ReadAt& read);
+
+// The header of a TrueType or OpenType font or collection and the table directory of each
+// of its faces, byte for byte: the directory holds every table's checksum, so two files of
+// one size with the same head are the same font. Empty for a file of another kind, or one
+// cut short before its head ends.
+std::string FontFileHead(const ReadAt& read);
 
 }  // namespace mdl_RemoveFont

@@ -4,6 +4,8 @@
 #include "support/fontbytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  mdl_RemoveFont::FamilyNames(ReadFromBytes(std::string_view(reinterpret_cast<const char*>(data), size)));
+  const std::string_view file(reinterpret_cast<const char*>(data), size);
+  mdl_RemoveFont::FamilyNames(ReadFromBytes(file));
+  mdl_RemoveFont::FontFileHead(ReadFromBytes(file));
   return 0;
 }
