@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "ui/text.h"
 #include "ui/win.h"
 
 namespace Cmmdl_FileExists {
@@ -10,7 +9,7 @@ namespace Cmmdl_FileExists {
 bool FileExists(std::wstring_view path) noexcept {
   try {
     if (path.empty()) return false;
-    const DWORD attributes = ::GetFileAttributesA(ui::ToAnsi(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(std::wstring(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
   } catch (...) {
     return false;

@@ -32,30 +32,65 @@ int CALLBACK CollectFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM
   return 1;
 }
 
+// The file the face selected into dc was loaded from; nothing when the platform cannot give
+// its data. A collection's face answers for the whole collection only when asked so.
+std::optional<FontFilePrint> SelectedFile(HDC dc) {
+  DWORD table = kWholeCollection;
+  DWORD size = ::GetFontData(dc, table, 0, nullptr, 0);
+  if (size == GDI_ERROR) size = ::GetFontData(dc, table = kWholeFile, 0, nullptr, 0);
+  if (size == GDI_ERROR) return std::nullopt;
+  const ReadAt read = [&](uint64_t offset, unsigned char* into, size_t bytes) -> size_t {
+    if (offset >= size) return 0;
+    const DWORD n = static_cast<DWORD>(std::min<uint64_t>(bytes, size - offset));
+    const DWORD got = ::GetFontData(dc, table, static_cast<DWORD>(offset), into, n);
+    return got == GDI_ERROR ? 0 : got;
+  };
+  return FontFilePrint{size, FontFileHead(read)};
+}
+
+ReadAt ReadFromFile(HANDLE file) {
+  return [file](uint64_t offset, unsigned char* into, size_t size) -> size_t {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD got = 0;
+    return ::ReadFile(file, into, static_cast<DWORD>(size), &got, &at) ? got : 0;
+  };
+}
+
+ui::UniqueFile OpenForReading(const std::wstring& path) {
+  return ui::UniqueFile(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
 }  // namespace
 
-std::optional<std::vector<uint64_t>> LoadedFileSizes(std::wstring_view family) {
+LoadedFamily LoadedFiles(std::wstring_view family) {
+  LoadedFamily loaded;
+  // The list's names came from the platform through the code page: so does this one.
   const std::string name = ui::ToAnsi(family);
-  if (name.empty() || name.size() >= LF_FACESIZE) return std::nullopt;
+  if (name.empty() || name.size() >= LF_FACESIZE) return loaded;
   LOGFONTA wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
   name.copy(wanted.lfFaceName, name.size());
   const ui::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
   std::vector<LOGFONTA> faces;
   ::EnumFontFamiliesExA(dc.Get(), &wanted, &CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
-  if (faces.empty()) return std::nullopt;
-  std::vector<uint64_t> sizes;
+  loaded.whole = !faces.empty();
   for (const LOGFONTA& face : faces) {
     const ui::UniqueFont font(::CreateFontIndirectA(&face));
-    if (!font) return std::nullopt;
     const ui::Selection selected(dc.Get(), font.Get());
-    // A collection's face answers for the whole collection only when asked so.
-    DWORD size = ::GetFontData(dc.Get(), kWholeCollection, 0, nullptr, 0);
-    if (size == GDI_ERROR) size = ::GetFontData(dc.Get(), kWholeFile, 0, nullptr, 0);
-    if (size == GDI_ERROR) return std::nullopt;
-    sizes.push_back(size);
+    // The platform stands in another face for one it cannot make: that face's file is not
+    // the family's.
+    char selectedName[LF_FACESIZE] = {};
+    ::GetTextFaceA(dc.Get(), LF_FACESIZE, selectedName);
+    const auto file = font && ::lstrcmpiA(selectedName, face.lfFaceName) == 0 ? SelectedFile(dc.Get()) : std::nullopt;
+    if (file && !file->head.empty())
+      loaded.files.push_back(*file);
+    else
+      loaded.whole = false;
   }
-  return sizes;
+  return loaded;
 }
 
 std::optional<uint64_t> FileSize(const std::wstring& path) {
@@ -65,18 +100,15 @@ std::optional<uint64_t> FileSize(const std::wstring& path) {
   return uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
 }
 
+std::string FileHead(const std::wstring& path) {
+  const ui::UniqueFile file = OpenForReading(path);
+  return file ? FontFileHead(ReadFromFile(file.Get())) : std::string();
+}
+
 bool CarriesFamily(const std::wstring& path, std::wstring_view family) {
-  const ui::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const ui::UniqueFile file = OpenForReading(path);
   if (!file) return false;
-  const ReadAt read = [&](uint64_t offset, unsigned char* into, size_t size) -> size_t {
-    OVERLAPPED at{};
-    at.Offset = static_cast<DWORD>(offset);
-    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
-    DWORD got = 0;
-    return ::ReadFile(file.Get(), into, static_cast<DWORD>(size), &got, &at) ? got : 0;
-  };
-  const std::vector<std::wstring> names = FamilyNames(read);
+  const std::vector<std::wstring> names = FamilyNames(ReadFromFile(file.Get()));
   return std::find(names.begin(), names.end(), family) != names.end();
 }
 

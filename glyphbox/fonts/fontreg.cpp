@@ -8,16 +8,15 @@
 #include "fonts/shellfolder.h"
 #include "mainwnd/appmessage.h"
 #include "ui/handles.h"
-#include "ui/text.h"
 
 namespace mdl_RemoveFont {
 
 namespace {
 
-constexpr DWORD kFirstBuffer = 256;
-// The registry's own limits: value names of 16,383 characters (two bytes each in a
-// double-byte code page); font values never come near a megabyte of data.
-constexpr DWORD kMaxNameBytes = 32768;
+constexpr DWORD kFirstName = 256, kFirstData = 512;
+// The registry's own limits: value names of 16,383 characters; font values never come near
+// a megabyte of data.
+constexpr DWORD kMaxNameChars = 16384;
 constexpr DWORD kMaxDataBytes = 1 << 20;
 
 bool IsNt() {
@@ -28,28 +27,24 @@ bool IsNt() {
 }
 
 // The values of one key, as the matching reads them; false once there are no more.
-bool NextValue(const EnumValueFn& enumValue, DWORD& index, bool& done, FontRegEntry& value) {
-  if (done || !enumValue) return false;
-  for (DWORD nameBytes = kFirstBuffer, dataBytes = kFirstBuffer;;) {
-    std::string name(nameBytes, '\0'), data(dataBytes, '\0');
-    DWORD nameSize = nameBytes, dataSize = dataBytes, type = REG_NONE;
+bool NextValue(const EnumValueFn& enumValue, DWORD& index, FontRegEntry& value) {
+  for (DWORD nameChars = kFirstName, dataBytes = kFirstData;;) {
+    std::wstring name(nameChars, L'\0'), data(dataBytes / 2, L'\0');
+    DWORD nameSize = nameChars, dataSize = dataBytes, type = REG_NONE;
     const LONG result = enumValue(index, name.data(), &nameSize, &type, reinterpret_cast<BYTE*>(data.data()), &dataSize);
     // Too long for the buffers: read again with larger ones (the data's size is reported, the
     // name's is not), up to what the registry can hold. Beyond that, what the buffers hold
     // is compared, as a value that was not read whole.
-    if (result == ERROR_MORE_DATA && (nameBytes < kMaxNameBytes || dataBytes < kMaxDataBytes)) {
-      nameBytes = std::min(nameBytes * 2, kMaxNameBytes);
-      dataBytes = std::min(std::max(dataBytes * 2, dataSize + 1), kMaxDataBytes);
+    if (result == ERROR_MORE_DATA && (nameChars < kMaxNameChars || dataBytes < kMaxDataBytes)) {
+      nameChars = std::min(nameChars * 2, kMaxNameChars);
+      dataBytes = std::min(std::max(dataBytes * 2, (dataSize + 3) & ~DWORD{1}), kMaxDataBytes);
       continue;
     }
     ++index;
     // Any other failure means the key cannot be read on: going on would ask for ever.
-    if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) {
-      done = true;
-      return false;
-    }
-    value.strValueName = Cmmdl_NullCut::NullCut(ui::FromAnsi(name));
-    value.strFileName = Cmmdl_NullCut::NullCut(ui::FromAnsi(data));
+    if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) return false;
+    value.strValueName = Cmmdl_NullCut::NullCut(name);
+    value.strFileName = Cmmdl_NullCut::NullCut(data);
     value.bComplete = result == ERROR_SUCCESS;
     value.lType = type;
     return true;
@@ -58,9 +53,13 @@ bool NextValue(const EnumValueFn& enumValue, DWORD& index, bool& done, FontRegEn
 
 EnumValueFn Walk(HKEY key) {
   if (!key) return {};
-  return [key](DWORD i, char* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* dataBytes) {
-    return ::RegEnumValueA(key, i, name, nameChars, nullptr, type, data, dataBytes);
+  return [key](DWORD i, wchar_t* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* dataBytes) {
+    return ::RegEnumValueW(key, i, name, nameChars, nullptr, type, data, dataBytes);
   };
+}
+
+bool HasValue(const std::vector<uint64_t>& sizes, uint64_t size) {
+  return std::find(sizes.begin(), sizes.end(), size) != sizes.end();
 }
 
 }  // namespace
@@ -82,49 +81,56 @@ FontKeys::FontKeys() {
   if (HKEY raw = nullptr; OpenUserFontRegKey(raw) == ERROR_SUCCESS) user_.Reset(raw);
 }
 
-FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& machine, const EnumValueFn& user,
-                           std::vector<FontRegEntry>* read) {
-  FontKey key = FontKey::Machine;
-  DWORD index = 0;
-  bool done = false;
-  const ValueSource next = [&](FontRegEntry& value) {
-    if (key == FontKey::Machine && !NextValue(machine, index, done, value)) {
-      key = FontKey::User;
-      index = 0;
-      done = false;
+std::vector<FontRegEntry> ReadFontValues(const EnumValueFn& machine, const EnumValueFn& user) {
+  std::vector<FontRegEntry> values;
+  for (const auto& [key, walk] : {std::pair{FontKey::Machine, &machine}, std::pair{FontKey::User, &user}}) {
+    if (!*walk) continue;
+    FontRegEntry value;
+    for (DWORD index = 0; NextValue(*walk, index, value);) {
+      value.key = key;
+      values.push_back(value);
     }
-    if (key == FontKey::User && !NextValue(user, index, done, value)) return false;
-    value.key = key;
-    if (read) read->push_back(value);
-    return true;
-  };
-  return MatchFontValues(strFontName, next);
+  }
+  return values;
 }
 
 std::wstring FontFilePathOf(std::wstring_view fontsFolder, const FontRegEntry& entry) {
+  if (entry.strFileName.find(L'%') == std::wstring::npos) return FontFilePath(fontsFolder, entry.strFileName);
   std::wstring data(::ExpandEnvironmentStringsW(entry.strFileName.c_str(), nullptr, 0), L'\0');
   data.resize(::ExpandEnvironmentStringsW(entry.strFileName.c_str(), data.data(), static_cast<DWORD>(data.size())));
   while (!data.empty() && data.back() == L'\0') data.pop_back();
   return FontFilePath(fontsFolder, data.empty() ? entry.strFileName : data);
 }
 
-FontRegInfo PlaceFont(const FontKeys& keys, std::wstring& strFontName, const std::function<std::wstring()>& fontsFolder) {
-  std::vector<FontRegEntry> values;
-  FontRegInfo info = ScanFontValues(strFontName, Walk(keys.Get(FontKey::Machine)), Walk(keys.Get(FontKey::User)), &values);
+FontPlacement PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::wstring_view fontsFolder) {
+  FontPlacement placement = MatchFontValues(
+      strFontName, ReadFontValues(Walk(keys.Get(FontKey::Machine)), Walk(keys.Get(FontKey::User))));
   const std::wstring family = FamilyOfListName(strFontName);
-  if (info.lMax >= 0 || family.empty()) return info;
-  // Only the files the platform loaded the family from are opened, found by their sizes
-  // without opening any; when it cannot tell those, every value's file is asked.
-  const auto sizes = LoadedFileSizes(family);
-  const std::wstring folder = fontsFolder();
-  for (const FontRegEntry& value : values) {
-    const std::wstring path = FontFilePathOf(folder, value);
-    const auto size = FileSize(path);
-    if (!size || (sizes && std::find(sizes->begin(), sizes->end(), *size) == sizes->end())) continue;
-    if (CarriesFamily(path, family)) info.Entries.push_back(value);
+  if (family.empty()) return placement;
+  // The files the platform loaded the family from, found by their size without opening any
+  // file of another size.
+  const LoadedFamily loaded = LoadedFiles(family);
+  std::vector<uint64_t> sizes;
+  for (const FontFilePrint& file : loaded.files) sizes.push_back(file.size);
+  bool placed = false;
+  for (size_t i = 0; i < placement.values.size(); ++i) {
+    if (!placement.chosen[i] && !sizes.empty()) {
+      const std::wstring path = FontFilePathOf(fontsFolder, placement.values[i]);
+      if (const auto size = FileSize(path); size && HasValue(sizes, *size)) {
+        const FontFilePrint file{*size, FileHead(path)};
+        placement.chosen[i] = std::find(loaded.files.begin(), loaded.files.end(), file) != loaded.files.end();
+      }
+    }
+    placed = placed || placement.chosen[i];
   }
-  info.lMax = static_cast<long>(info.Entries.size()) - 1;
-  return info;
+  if (placed || loaded.whole) return placement;
+  // The platform lists no such face, or cannot give its file (a bitmap font): every file
+  // is asked for the family's name instead.
+  for (size_t i = 0; i < placement.values.size(); ++i) {
+    const std::wstring path = FontFilePathOf(fontsFolder, placement.values[i]);
+    placement.chosen[i] = FileSize(path) && CarriesFamily(path, family);
+  }
+  return placement;
 }
 
 void ReportUnplaced(HWND owner) {
@@ -132,7 +138,7 @@ void ReportUnplaced(HWND owner) {
 }
 
 FontRegInfo GetFontRegInfo(std::wstring& strFontName, HWND owner) {
-  const FontRegInfo info = PlaceFont(FontKeys(), strFontName, [owner] { return GetFontsFolder(owner); });
+  const FontRegInfo info = PlaceFont(FontKeys(), strFontName, GetFontsFolder(owner)).Info();
   if (info.lMax == -1) ReportUnplaced(owner);
   return info;
 }

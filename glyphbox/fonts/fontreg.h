@@ -1,6 +1,7 @@
 #pragma once
 // The registry table of installed fonts and the fonts folder, as the copy and removal
-// commands use them.
+// commands use them. The registry's names and file names are Unicode: they are read,
+// compared and resolved as such, never through the code page.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,28 +31,27 @@ class FontKeys {
   ui::UniqueKey machine_, user_;
 };
 
-// One RegEnumValueA-shaped call: index, name buffer and its length in characters, the
+// One RegEnumValueW-shaped call: index, name buffer and its length in characters, the
 // value's type, data buffer and its size in bytes.
 using EnumValueFn =
-    std::function<LONG(DWORD index, char* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* dataBytes)>;
+    std::function<LONG(DWORD index, wchar_t* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* dataBytes)>;
 
-// Walks the keys' values in turn, machine first, with fresh NUL-filled buffers for every
-// call, and matches them as one sequence; each entry remembers its key. A value longer than
-// the buffers is read again with larger ones, so that it is compared whole. A key missing
-// from the list (no walk) is left out. Every value read is also kept in `read` when given.
-FontRegInfo ScanFontValues(std::wstring& strFontName, const EnumValueFn& machine, const EnumValueFn& user = {},
-                           std::vector<FontRegEntry>* read = nullptr);
+// Every value of the keys, machine first, each read with fresh NUL-filled buffers and cut at
+// its NUL; each remembers its key. A value longer than the buffers is read again with larger
+// ones, so that it is compared whole. A key missing from the list (no walk) is left out.
+std::vector<FontRegEntry> ReadFontValues(const EnumValueFn& machine, const EnumValueFn& user = {});
 
 // Where the file of a value lies: the fonts folder's for a bare file name, its own for a
 // path, with environment variables ("%WINDIR%") expanded.
 std::wstring FontFilePathOf(std::wstring_view fontsFolder, const FontRegEntry& entry);
 
 // The values of the open fonts keys that make up the list's font: those the matching rules
-// find, or, where they find none, those whose file holds a face of the family the name
-// stands for, in any language (the platform lists a font by its name in the user's
-// language, while the registry names it in English as a rule). The fonts folder is asked for
-// only then.
-FontRegInfo PlaceFont(const FontKeys& keys, std::wstring& strFontName, const std::function<std::wstring()>& fontsFolder);
+// choose, and every value whose file is one the platform loaded the family from (known by
+// its size and head, whatever the registry calls it: the platform lists a font by its name
+// in the user's language, and cuts long names). Where the platform cannot tell its files
+// and nothing else placed the font, the values whose files name that family in their own
+// name tables, in any language.
+FontPlacement PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::wstring_view fontsFolder);
 
 // What the user is told when the registry cannot place a font.
 void ReportUnplaced(HWND owner);

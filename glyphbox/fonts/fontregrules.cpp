@@ -18,21 +18,19 @@ bool EndsWithFon(std::wstring_view data) {
   return tail == L".fon";
 }
 
-enum class Outcome { Skip, Append, Single };
-
-Outcome Classify(std::wstring_view s, const FontRegEntry& value) {
+bool Belongs(std::wstring_view s, const FontRegEntry& value) {
   const std::wstring_view v = value.strValueName;
-  if (v.find(std::wstring(s) + L" & ") != std::wstring_view::npos) return Outcome::Single;
-  if (v.find(L" & " + std::wstring(s) + L" (") != std::wstring_view::npos) return Outcome::Single;
-  if (v.substr(0, s.size()) != s) return Outcome::Skip;
-  if (EndsWithFon(value.strFileName)) return Outcome::Single;
+  if (v.find(std::wstring(s) + L" & ") != std::wstring_view::npos) return true;
+  if (v.find(L" & " + std::wstring(s) + L" (") != std::wstring_view::npos) return true;
+  if (v.substr(0, s.size()) != s) return false;
+  if (EndsWithFon(value.strFileName)) return true;
   // The word behind the name and one separating character.
   if (v.size() >= s.size() + 5) {
     const std::wstring_view style = v.substr(s.size() + 1, 4);
     for (auto word : kStyleWords)
-      if (style == word) return Outcome::Append;
+      if (style == word) return true;
   }
-  return Outcome::Skip;
+  return false;
 }
 
 }  // namespace
@@ -50,27 +48,25 @@ std::wstring FamilyOfListName(std::wstring_view name) {
   return std::wstring(name.starts_with(L'@') ? name.substr(1) : name);
 }
 
-FontRegInfo MatchFontValues(std::wstring& strFontName, const ValueSource& next) {
+FontRegInfo FontPlacement::Info() const {
   FontRegInfo info;
-  FontRegEntry value;
-  while (next(value)) {
-    strFontName = CutFontCharset(strFontName);
-    // With an empty name every value would "contain" it.
-    if (strFontName.empty()) continue;
-    switch (Classify(strFontName, value)) {
-      case Outcome::Single:
-        info.Entries.assign(1, value);
-        info.lMax = 0;
-        return info;
-      case Outcome::Append:
-        info.Entries.push_back(value);
-        break;
-      case Outcome::Skip:
-        break;
-    }
-  }
+  for (size_t i = 0; i < values.size(); ++i)
+    if (chosen[i]) info.Entries.push_back(values[i]);
   info.lMax = static_cast<long>(info.Entries.size()) - 1;
   return info;
+}
+
+// A family often spans a collection and single files ("Cambria & Cambria Math" beside
+// "Cambria Bold"), or two collections: a collection's value does not end the search.
+FontPlacement MatchFontValues(std::wstring& strFontName, std::vector<FontRegEntry> values) {
+  FontPlacement placement{std::move(values), {}};
+  placement.chosen.assign(placement.values.size(), false);
+  for (size_t i = 0; i < placement.values.size(); ++i) {
+    strFontName = CutFontCharset(strFontName);
+    // With an empty name every value would "contain" it.
+    placement.chosen[i] = !strFontName.empty() && Belongs(strFontName, placement.values[i]);
+  }
+  return placement;
 }
 
 }  // namespace mdl_RemoveFont

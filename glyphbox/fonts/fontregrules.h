@@ -2,7 +2,6 @@
 // How a list name is matched against the registry table of installed fonts, where every
 // value maps a display name ("Alpha Bold (TrueType)") to a font file. Pure: the values come
 // from whoever walks the registry.
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,13 +31,18 @@ std::wstring CutFontCharset(std::wstring_view name);
 // rules left it, without the "@" of a vertical-writing face.
 std::wstring FamilyOfListName(std::wstring_view name);
 
-// Hands out the next value (name and data, already cut at their NUL); false when there are
-// no more.
-using ValueSource = std::function<bool(FontRegEntry& value)>;
+// Every value of the fonts keys, in the order read, and which of them make up one font.
+struct FontPlacement {
+  std::vector<FontRegEntry> values;
+  std::vector<bool> chosen;  // one for each value
+  // The chosen values, in the order read.
+  FontRegInfo Info() const;
+};
 
-// Reads values until a single match (a collection member, a bitmap font) or the end, and
-// collects the family's values in the order read. strFontName loses one charset word per
-// value read, as the caller relies on. An empty name belongs to no value.
-FontRegInfo MatchFontValues(std::wstring& strFontName, const ValueSource& next);
+// Chooses the values the rules give the font: a collection's value that names it as a
+// member ("… & S & …", "… & S (…"), a bitmap font's value that begins with it, and a value
+// that begins with it followed by a style word. strFontName loses one charset word per value
+// read, as the caller relies on. An empty name belongs to no value.
+FontPlacement MatchFontValues(std::wstring& strFontName, std::vector<FontRegEntry> values);
 
 }  // namespace mdl_RemoveFont

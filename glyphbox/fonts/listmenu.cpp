@@ -54,8 +54,10 @@ void Form1::m_List_Remove_Click() {
       // neighbour the preview stays on the fallback face it moved to.
       List1.SetListIndex(-1);
       EnumFont0(2);
-      List1.SetListIndex(removal.neighbour);
-      if (removal.neighbour >= 0) List1_Click();
+      if (const int neighbour = List1.FindExact(removal.neighbour); neighbour >= 0) {
+        List1.SetListIndex(neighbour);
+        List1_Click();
+      }
       break;
     case Outcome::Kept:
       List1.SetListIndex(static_cast<int>(index));

@@ -39,26 +39,26 @@ std::wstring FontFilePath(std::wstring_view fontsFolder, std::wstring_view data)
   return std::wstring(fontsFolder) + std::wstring(data);
 }
 
+std::wstring FoldedPath(std::wstring_view path) {
+  std::wstring folded(path);
+  for (auto& c : folded) c = c == L'/' ? L'\\' : static_cast<wchar_t>(std::towlower(c));
+  return folded;
+}
+
 std::vector<std::wstring> DistinctPaths(const std::vector<std::wstring>& paths) {
-  const auto folded = [](std::wstring p) {
-    for (auto& c : p) c = c == L'/' ? L'\\' : static_cast<wchar_t>(std::towlower(c));
-    return p;
-  };
   std::vector<std::wstring> distinct, seen;
   for (const auto& p : paths) {
-    if (std::find(seen.begin(), seen.end(), folded(p)) != seen.end()) continue;
-    seen.push_back(folded(p));
+    if (std::find(seen.begin(), seen.end(), FoldedPath(p)) != seen.end()) continue;
+    seen.push_back(FoldedPath(p));
     distinct.push_back(p);
   }
   return distinct;
 }
 
-bool UsableShellPath(std::string_view ansiPath) {
-  if (ansiPath.empty() || ansiPath.size() >= kMaxPath) return false;
-  if (ansiPath.back() == '\\' || ansiPath.back() == '/' || ansiPath.back() == ':') return false;
-  // Trail bytes of code page 932 start at 0x40, above '?' (0x3F) and '*' (0x2A), so a plain
-  // byte search finds only real wildcards (and the '?' of a character the code page lacks).
-  return ansiPath.find_first_of("?*") == std::string_view::npos;
+bool UsableShellPath(std::wstring_view path) {
+  if (path.empty() || path.size() >= kMaxPath) return false;
+  if (path.back() == L'\\' || path.back() == L'/' || path.back() == L':') return false;
+  return path.find_first_of(L"?*") == std::wstring_view::npos;
 }
 
 }  // namespace mdl_RemoveFont

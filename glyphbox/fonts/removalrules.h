@@ -26,13 +26,16 @@ int NeighbourIndex(int index, std::wstring_view N, const std::function<std::wstr
 bool IsFullPath(std::wstring_view data);
 std::wstring FontFilePath(std::wstring_view fontsFolder, std::wstring_view data);
 
-// The paths with every one that names a file named before left out (paths compare without
-// regard to case): two values may name one file.
+// A path as the file system compares paths: without regard to case, either slash alike.
+std::wstring FoldedPath(std::wstring_view path);
+
+// The paths with every one that names a file named before left out: two values may name
+// one file.
 std::vector<std::wstring> DistinctPaths(const std::vector<std::wstring>& paths);
 
-// A path the shell takes for exactly one file: no wildcard characters once in the ANSI
-// code page, short enough for its buffers, and naming a file rather than a folder (an
-// empty file name would name the fonts folder itself).
-bool UsableShellPath(std::string_view ansiPath);
+// A path the shell takes for exactly one file: no wildcard characters, short enough for its
+// buffers, and naming a file rather than a folder (an empty file name would name the fonts
+// folder itself).
+bool UsableShellPath(std::wstring_view path);
 
 }  // namespace mdl_RemoveFont

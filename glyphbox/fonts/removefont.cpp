@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,6 @@
 #include "fonts/removalrules.h"
 #include "mainwnd/appmessage.h"
 #include "ui/handles.h"
-#include "ui/text.h"
 
 namespace mdl_RemoveFont {
 
@@ -44,8 +44,8 @@ Readiness FilesAllowRemoval(std::wstring_view folder, const FontRegInfo& info, c
   for (long i = 0; i <= info.lMax; ++i) {
     // A value cut short by the scan's buffers names some other file, or none.
     if (!info.Entries[i].bComplete || info.Entries[i].strFileName.empty()) return Readiness::NotReady;
-    if (!UsableShellPath(ui::ToAnsi(paths[i]))) return Readiness::NotReady;
-    const DWORD attributes = ::GetFileAttributesA(ui::ToAnsi(paths[i]).c_str());
+    if (!UsableShellPath(paths[i])) return Readiness::NotReady;
+    const DWORD attributes = ::GetFileAttributesW(paths[i].c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return Readiness::NotReady;
   }
   return Readiness::Ready;
@@ -62,14 +62,56 @@ bool ReportNotReady(HWND owner, Readiness readiness) {
   return true;
 }
 
+// Every other value of either key that names a file of the font goes with it: none may be
+// left naming a file in the recycle bin (installers register a collection once for each of
+// its faces, or in both keys).
+void ChooseValuesSharingFiles(FontPlacement& placement, std::wstring_view folder) {
+  std::vector<std::wstring> files(placement.values.size());
+  std::set<std::wstring> moving;
+  for (size_t i = 0; i < files.size(); ++i) {
+    const std::wstring path = FontFilePathOf(folder, placement.values[i]);
+    files[i] = FoldedPath(path);
+    if (placement.chosen[i] && Cmmdl_FileExists::FileExists(path)) moving.insert(files[i]);
+  }
+  for (size_t i = 0; i < files.size(); ++i) placement.chosen[i] = placement.chosen[i] || moving.count(files[i]);
+}
+
 // Every program that has added a file holds its fonts until it is withdrawn as often, and
 // the running system may know it by its full path only; a bound keeps a call that never
 // fails from looping.
 void WithdrawFontResource(const std::wstring& data, const std::wstring& path) {
   constexpr int kMaxWithdrawals = 64;
   for (const std::wstring& name : {data, path})
-    for (int i = 0; i < kMaxWithdrawals && ::RemoveFontResourceA(ui::ToAnsi(name).c_str()); ++i) {
+    for (int i = 0; i < kMaxWithdrawals && ::RemoveFontResourceW(name.c_str()); ++i) {
     }
+}
+
+// A value goes back into its own key exactly as it was: its name, data and type.
+void PutBack(const FontKeys& keys, const FontRegEntry& entry) {
+  ::RegSetValueExW(keys.Get(entry.key), entry.strValueName.c_str(), 0, entry.lType,
+                   reinterpret_cast<const BYTE*>(entry.strFileName.c_str()),
+                   static_cast<DWORD>((entry.strFileName.size() + 1) * sizeof(wchar_t)));
+}
+
+// Withdraws each value's font and deletes the value. A value that cannot be deleted would
+// stay naming a file in the recycle bin: then nothing more is changed, what was done is
+// undone, and the result is false.
+bool WithdrawAndDelete(const FontKeys& keys, const FontRegInfo& info, const std::vector<std::wstring>& paths) {
+  std::vector<bool> deleted;
+  for (long i = 0; i <= info.lMax; ++i) {
+    const FontRegEntry& entry = info.Entries[i];
+    WithdrawFontResource(entry.strFileName, paths[i]);
+    const LONG result = ::RegDeleteValueW(keys.Get(entry.key), entry.strValueName.c_str());
+    deleted.push_back(result == ERROR_SUCCESS);
+    // A value another program deleted meanwhile is gone, as it should be.
+    if (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) continue;
+    for (long j = 0; j <= i; ++j) {
+      if (deleted[j]) PutBack(keys, info.Entries[j]);
+      if (Cmmdl_FileExists::FileExists(paths[j])) ::AddFontResourceW(paths[j].c_str());
+    }
+    return false;
+  }
+  return true;
 }
 
 // Other programs learn of added and removed fonts only from this broadcast. A window that
@@ -83,15 +125,15 @@ void BroadcastFontChange() {
 // before it deletes anything for good; a refusal there leaves the file where it was.
 bool MoveToRecycleBin(HWND owner, const std::vector<std::wstring>& paths) {
   if (paths.empty()) return true;
-  std::string list;
-  for (const auto& path : paths) list += ui::ToAnsi(path) + '\0';
-  list += '\0';
-  SHFILEOPSTRUCTA op{};
+  std::wstring list;
+  for (const auto& path : paths) list += path + L'\0';
+  list += L'\0';
+  SHFILEOPSTRUCTW op{};
   op.hwnd = owner;
   op.wFunc = FO_DELETE;
   op.pFrom = list.c_str();
   op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_ALLOWUNDO | FOF_NOERRORUI | FOF_WANTNUKEWARNING;
-  const int result = ::SHFileOperationA(&op);
+  const int result = ::SHFileOperationW(&op);
   // Success counts only when the files are really gone.
   bool moved = result == 0 && !op.fAnyOperationsAborted;
   for (const auto& path : paths) moved = moved && !Cmmdl_FileExists::FileExists(path);
@@ -101,12 +143,14 @@ bool MoveToRecycleBin(HWND owner, const std::vector<std::wstring>& paths) {
 }  // namespace
 
 RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex, const ItemText& itemText,
-                         const std::function<void(const std::wstring& face)>& leaveFont) {
+                         const std::function<void(const std::wstring& face)>& preview) {
   RemovalResult result;
   // Each key is opened once, for the scan, the removal and the rollback.
   const FontKeys keys;
   std::wstring N = itemText(static_cast<int>(lIndex));
-  const FontRegInfo info = PlaceFont(keys, N, [&] { return std::wstring(fontsFolder); });
+  FontPlacement placement = PlaceFont(keys, N, fontsFolder);
+  ChooseValuesSharingFiles(placement, fontsFolder);
+  const FontRegInfo info = placement.Info();
   if (info.lMax < 0) {
     ReportUnplaced(owner);
     return result;
@@ -126,14 +170,14 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
   for (const auto& path : DistinctPaths(paths))
     if (Cmmdl_FileExists::FileExists(path)) files.push_back(path);
 
-  result.neighbour = NeighbourIndex(static_cast<int>(lIndex), N, itemText);
-  std::wstring P = result.neighbour >= 0 ? itemText(result.neighbour) : std::wstring();
-  leaveFont(P.empty() ? L"System" : P);
+  const int neighbour = NeighbourIndex(static_cast<int>(lIndex), N, itemText);
+  result.neighbour = neighbour >= 0 ? itemText(neighbour) : std::wstring();
+  preview(result.neighbour.empty() ? L"System" : result.neighbour);
 
-  for (long i = 0; i <= info.lMax; ++i) {
-    const FontRegEntry& entry = info.Entries[i];
-    WithdrawFontResource(entry.strFileName, paths[i]);
-    ::RegDeleteValueA(keys.Get(entry.key), ui::ToAnsi(entry.strValueName).c_str());
+  if (!WithdrawAndDelete(keys, info, paths)) {
+    preview(itemText(static_cast<int>(lIndex)));
+    ReportNotReady(owner, Readiness::NotReady);
+    return result;
   }
   BroadcastFontChange();
 
@@ -141,16 +185,12 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
     result.outcome = RemovalResult::Outcome::Removed;
     return result;
   }
-  // Each value goes back into its own key exactly as it was: its data and its type.
   result.outcome = RemovalResult::Outcome::Kept;
   for (long i = 0; i <= info.lMax; ++i) {
-    const FontRegEntry& entry = info.Entries[i];
     if (!Cmmdl_FileExists::FileExists(paths[i])) continue;
-    result.kept += L"\r\n" + entry.strFileName;
-    ::AddFontResourceA(ui::ToAnsi(paths[i]).c_str());
-    const std::string data = ui::ToAnsi(entry.strFileName);
-    ::RegSetValueExA(keys.Get(entry.key), ui::ToAnsi(entry.strValueName).c_str(), 0, entry.lType,
-                     reinterpret_cast<const BYTE*>(data.c_str()), static_cast<DWORD>(data.size() + 1));
+    result.kept += L"\r\n" + info.Entries[i].strFileName;
+    ::AddFontResourceW(paths[i].c_str());
+    PutBack(keys, info.Entries[i]);
   }
   // The others were told the fonts went; they must learn that some came back.
   BroadcastFontChange();

@@ -5,7 +5,6 @@
 #include "catalogue/nullcut.h"
 #include "fonts/addbslash.h"
 #include "ui/handles.h"
-#include "ui/text.h"
 
 namespace mdl_SpecialFolder {
 
@@ -17,9 +16,10 @@ std::wstring GetSpecialFolder(HWND owner, int csidl) {
 
 std::wstring GetPathFromIDList(LPITEMIDLIST pidl) {
   const ui::UniquePidl owned(pidl);
-  std::array<char, MAX_PATH> path{};
-  ::SHGetPathFromIDListA(owned.Get(), path.data());
-  return Cmmdl_NullCut::NullCut(ui::FromAnsi(std::string_view(path.data(), path.size())));
+  // A folder's path is Unicode (a user named José): the code page would change it.
+  std::array<wchar_t, MAX_PATH> path{};
+  ::SHGetPathFromIDListW(owned.Get(), path.data());
+  return Cmmdl_NullCut::NullCut(std::wstring_view(path.data(), path.size()));
 }
 
 std::wstring FolderCache::Get(HWND owner) {

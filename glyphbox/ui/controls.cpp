@@ -45,6 +45,17 @@ void ListBox::Create(HWND parent, const Rect& r) {
 
 std::wstring ListBox::Item(int index) const { return EntryText(hwnd_, LB_GETTEXTLEN, LB_GETTEXT, index); }
 
+int ListBox::FindExact(std::wstring_view text) const {
+  if (text.empty()) return -1;
+  // The list's own search ignores case; it goes on from the entry after `from` and wraps.
+  for (int from = -1;;) {
+    const int found = static_cast<int>(SendText(LB_FINDSTRINGEXACT, static_cast<WPARAM>(from), text));
+    if (found == LB_ERR || found <= from) return -1;
+    if (Item(found) == text) return found;
+    from = found;
+  }
+}
+
 void ListBox::SetRedraw(bool on) {
   Send(WM_SETREDRAW, on);
   if (on) ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -36,6 +36,8 @@ class ListBox : public Control {
   void AppendItem(std::wstring_view text) { SendText(LB_INSERTSTRING, static_cast<WPARAM>(-1), text); }
   void Clear() { Send(LB_RESETCONTENT); }
   int ListIndex() const { return static_cast<int>(Send(LB_GETCURSEL)); }
+  // The entry whose text is exactly the text, case included, or -1.
+  int FindExact(std::wstring_view text) const;
   // The selected entry's text; empty when none is selected.
   std::wstring SelectedText() const { return ListIndex() >= 0 ? Item(ListIndex()) : std::wstring(); }
   // Selecting by program raises no notification of its own: callers that want the click

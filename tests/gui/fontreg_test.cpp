@@ -39,7 +39,7 @@ std::vector<std::wstring> InEnumerationOrder(const std::vector<std::string>& nam
   std::vector<std::wstring> order;
   for (const auto& [name, data] : registry::FontValues())
     for (const auto& want : names)
-      if (want == name) order.push_back(FromCp932(data));
+      if (want == name) order.push_back(FromUtf8(data));
   return order;
 }
 
@@ -106,39 +106,48 @@ TEST_F(FontRegistry, ScanningWritesNothingToTheRegistry) {
   EXPECT_EQ(registry::FontValues(), before);
 }
 
+namespace {
+
+FontRegInfo Scan(std::wstring& name, const EnumValueFn& machine, const EnumValueFn& user = {}) {
+  return MatchFontValues(name, ReadFontValues(machine, user)).Info();
+}
+
+}  // namespace
+
 TEST(FontRegistryWalk, EveryCallGetsClearedBuffersAndLongValuesAreReadWhole) {
-  const std::string longName = std::string(290, 'x') + " & Alpha (TrueType)", longData(300, 'd');
-  const std::pair<std::string, std::string> values[] = {{"Alpha (TrueType)", "alpha.ttf"}, {longName, longData}};
+  const std::wstring longName = std::wstring(290, L'x') + L" & Alpha (TrueType)", longData(300, L'd');
+  const std::pair<std::wstring, std::wstring> values[] = {{L"Alpha (TrueType)", L"alpha.ttf"}, {longName, longData}};
   int calls = 0;
   bool alwaysFresh = true;
   std::wstring name = L"Alpha";
-  const FontRegInfo info = ScanFontValues(name, [&](DWORD index, char* n, DWORD* nBytes, DWORD*, BYTE* d, DWORD* dBytes) -> LONG {
+  const FontRegInfo info = Scan(name, [&](DWORD index, wchar_t* n, DWORD* nChars, DWORD*, BYTE* d, DWORD* dBytes) -> LONG {
     ++calls;
-    for (DWORD i = 0; i < *nBytes; ++i) alwaysFresh &= n[i] == 0;
+    for (DWORD i = 0; i < *nChars; ++i) alwaysFresh &= n[i] == 0;
     for (DWORD i = 0; i < *dBytes; ++i) alwaysFresh &= d[i] == 0;
     if (index >= 2) return ERROR_NO_MORE_ITEMS;
     const auto& [valueName, data] = values[index];
+    const DWORD dataBytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
     // Junk behind what fits, as a real call may leave; the data's size is reported.
-    memset(n, 'x', *nBytes);
+    wmemset(n, L'x', *nChars);
     memset(d, 'y', *dBytes);
-    if (*nBytes <= valueName.size() || *dBytes <= data.size()) {
-      *dBytes = static_cast<DWORD>(data.size() + 1);
+    if (*nChars <= valueName.size() || *dBytes < dataBytes) {
+      *dBytes = dataBytes;
       return ERROR_MORE_DATA;
     }
-    memcpy(n, valueName.c_str(), valueName.size() + 1);
-    memcpy(d, data.c_str(), data.size() + 1);
+    wmemcpy(n, valueName.c_str(), valueName.size() + 1);
+    memcpy(d, data.c_str(), dataBytes);
     return ERROR_SUCCESS;
   });
   EXPECT_TRUE(alwaysFresh);
-  EXPECT_EQ(calls, 3) << "the long value is asked for again, with larger buffers, and ends the walk";
-  EXPECT_EQ(Files(info), std::vector<std::wstring>{FromCp932(longData)}) << "a collection member behind character 255";
-  EXPECT_TRUE(info.Entries[0].bComplete);
+  EXPECT_EQ(calls, 4) << "the long value is asked for again, with larger buffers";
+  EXPECT_EQ(Files(info), (std::vector<std::wstring>{L"alpha.ttf", longData})) << "a collection member behind character 255";
+  EXPECT_TRUE(info.Entries[1].bComplete);
 }
 
 TEST(FontRegistryWalk, AKeyThatCannotBeReadEndsTheWalk) {
   int calls = 0;
   std::wstring name = L"Alpha";
-  const FontRegInfo info = ScanFontValues(name, [&](DWORD, char*, DWORD*, DWORD*, BYTE*, DWORD*) -> LONG {
+  const FontRegInfo info = Scan(name, [&](DWORD, wchar_t*, DWORD*, DWORD*, BYTE*, DWORD*) -> LONG {
     return ++calls > 100000 ? ERROR_NO_MORE_ITEMS : ERROR_KEY_DELETED;
   });
   EXPECT_EQ(info.lMax, -1);
@@ -147,13 +156,12 @@ TEST(FontRegistryWalk, AKeyThatCannotBeReadEndsTheWalk) {
 
 namespace {
 
-// A key holding the given values (name, data, type), as RegEnumValueA hands them out.
-EnumValueFn KeyOf(std::vector<std::tuple<const char*, const char*, DWORD>> values, int* calls) {
-  return [values, calls](DWORD index, char* n, DWORD*, DWORD* type, BYTE* d, DWORD*) -> LONG {
-    ++*calls;
+// A key holding the given values (name, data, type), as RegEnumValueW hands them out.
+EnumValueFn KeyOf(std::vector<std::tuple<const wchar_t*, const wchar_t*, DWORD>> values) {
+  return [values](DWORD index, wchar_t* n, DWORD*, DWORD* type, BYTE* d, DWORD*) -> LONG {
     if (index >= values.size()) return ERROR_NO_MORE_ITEMS;
-    strcpy(n, std::get<0>(values[index]));
-    strcpy(reinterpret_cast<char*>(d), std::get<1>(values[index]));
+    wcscpy(n, std::get<0>(values[index]));
+    wcscpy(reinterpret_cast<wchar_t*>(d), std::get<1>(values[index]));
     *type = std::get<2>(values[index]);
     return ERROR_SUCCESS;
   };
@@ -162,12 +170,9 @@ EnumValueFn KeyOf(std::vector<std::tuple<const char*, const char*, DWORD>> value
 }  // namespace
 
 TEST(FontRegistryWalk, TheUsersKeyFollowsTheMachinesAsOneSequence) {
-  int machineCalls = 0, userCalls = 0;
-  const auto machine = KeyOf({{"Alpha (TrueType)", "alpha.ttf", REG_SZ}, {"Beta & Gamma (TrueType)", "bg.ttc", REG_SZ}},
-                             &machineCalls);
-  const auto user = KeyOf({{"Alpha Bold (TrueType)", "C:\\u\\alphab.ttf", REG_EXPAND_SZ},
-                           {"Gamma & Delta (TrueType)", "C:\\u\\gd.ttc", REG_SZ}},
-                          &userCalls);
+  const auto machine = KeyOf({{L"Alpha (TrueType)", L"alpha.ttf", REG_SZ}, {L"Beta & Gamma (TrueType)", L"bg.ttc", REG_SZ}});
+  const auto user = KeyOf({{L"Alpha Bold (TrueType)", L"C:\\u\\alphab.ttf", REG_EXPAND_SZ},
+                           {L"Gamma & Delta (TrueType)", L"C:\\u\\gd.ttc", REG_SZ}});
   struct Row {
     const wchar_t* name;
     std::vector<std::wstring> files;
@@ -175,26 +180,22 @@ TEST(FontRegistryWalk, TheUsersKeyFollowsTheMachinesAsOneSequence) {
   };
   const Row rows[] = {
       {L"Alpha", {L"alpha.ttf", L"C:\\u\\alphab.ttf"}, {FontKey::Machine, FontKey::User}},
-      {L"Gamma", {L"bg.ttc"}, {FontKey::Machine}},      // a single match ends the walk in the machine's key
-      {L"Delta", {L"C:\\u\\gd.ttc"}, {FontKey::User}},  // and in the user's, whatever came before
+      {L"Gamma", {L"bg.ttc", L"C:\\u\\gd.ttc"}, {FontKey::Machine, FontKey::User}},  // a collection in each key
+      {L"Delta", {L"C:\\u\\gd.ttc"}, {FontKey::User}},
   };
   for (const Row& r : rows) {
     std::wstring name = r.name;
-    const FontRegInfo info = ScanFontValues(name, machine, user);
+    const FontRegInfo info = Scan(name, machine, user);
     EXPECT_EQ(Files(info), r.files) << testing::PrintToString(std::wstring(r.name));
     std::vector<FontKey> keys;
     for (long i = 0; i <= info.lMax; ++i) keys.push_back(info.Entries[i].key);
     EXPECT_EQ(keys, r.keys) << testing::PrintToString(std::wstring(r.name));
   }
   std::wstring alpha = L"Alpha";
-  EXPECT_EQ(ScanFontValues(alpha, machine, user).Entries[1].lType, static_cast<unsigned long>(REG_EXPAND_SZ))
+  EXPECT_EQ(Scan(alpha, machine, user).Entries[1].lType, static_cast<unsigned long>(REG_EXPAND_SZ))
       << "the value's type comes with it";
-  userCalls = 0;
-  std::wstring gamma = L"Gamma";
-  ScanFontValues(gamma, machine, user);
-  EXPECT_EQ(userCalls, 0) << "the user's key is not read after a single match";
   std::wstring none = L"Alpha";
-  EXPECT_EQ(Files(ScanFontValues(none, machine)), std::vector<std::wstring>{L"alpha.ttf"}) << "no user key";
+  EXPECT_EQ(Files(Scan(none, machine)), std::vector<std::wstring>{L"alpha.ttf"}) << "no user key";
 }
 
 TEST(FontRegistryKey, OpensTheNtFontsKeyWithWriteRights) {

@@ -57,6 +57,24 @@ TEST_F(PerUserFonts, AFamilyWithAValueInEachKeyIsCopiedAndRemovedWhole) {
   EXPECT_EQ(InTrash("gbx-sib.ttf"), Original("gbx-sib.ttf"));
 }
 
+TEST_F(PerUserFonts, AValueThatCannotBeDeletedLeavesEverythingAsItWas) {
+  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
+  InstallForUser({{"Gbx Solo Bold (TrueType)", "gbx-sib.ttf"}});
+  Gather(*form);
+  Select(L"Gbx Solo");
+  const World before = Snapshot();
+  // Another program deletes the user's fonts key while the question is shown: the machine's
+  // value goes first, then the user's cannot.
+  const auto said = Answering(IDYES, [&] { form->m_List_Remove_Click(); },
+                              [] { RegDeleteKeyA(HKEY_CURRENT_USER, registry::kFontsKey); });
+  ASSERT_EQ(said.size(), 2u) << "the question, then what went wrong";
+  EXPECT_EQ(said[1].text, L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。");
+  EXPECT_EQ(Snapshot(), before) << "the machine's value is back, and no file moved";
+  EXPECT_EQ(InUserFolder("gbx-sib.ttf"), Original("gbx-sib.ttf"));
+  EXPECT_EQ(form->Text2.FontName(), L"Gbx Solo") << "the preview is back on the font";
+  EXPECT_EQ(Search(*form, L"Gbx Solo"), std::vector<std::wstring>{L"Gbx Solo"}) << "and the font is still there";
+}
+
 TEST_F(PerUserFonts, WithoutAdministratorRightsOnlyTheUsersFontsCanBeRemoved) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
   InstallForUser({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}});

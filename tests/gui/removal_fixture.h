@@ -11,14 +11,17 @@
 #include "paths.h"
 #include "support/files.h"
 #include "support/registry.h"
+#include "support/text.h"
 #include "support/watcher.h"
 
 using registry::FontValue;
 
+// Names and paths here are UTF-8, and reach the registry and the file system as Unicode.
 struct FontFile {
   const char* value;  // registry value name
   const char* file;   // file in tests/fonts, installed under the same name
 };
+inline std::wstring W(const std::string& utf8) { return FromUtf8(utf8); }
 
 // Everything a removal may touch, to compare before and after.
 struct World {
@@ -35,34 +38,33 @@ class Removal : public ForegroundWindow {
     GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH);
     ASSERT_NE(std::string(prefix).find("/test-env/"), std::string::npos)
         << "removal tests run only in the test prefix, not in " << prefix;
-    EmptyFolder(TrashFolder() + "\\files");
-    EmptyFolder(TrashFolder() + "\\info");
+    EmptyTrash();
     ForegroundWindow::SetUp();
   }
   void TearDown() override {
     ForegroundWindow::TearDown();
     for (const FontFile& f : installed_) {
-      while (RemoveFontResourceA((FontsFolder() + f.file).c_str())) {
+      while (RemoveFontResourceW(W(FontsFolder() + f.file).c_str())) {
       }
       registry::DeleteFontValue(f.value);
-      DeleteFileA((FontsFolder() + f.file).c_str());
+      DeleteFileW(W(FontsFolder() + f.file).c_str());
     }
     for (const FontFile& f : installedForUser_) {
-      while (RemoveFontResourceA((UserFontsFolder() + f.file).c_str())) {
+      while (RemoveFontResourceW(W(UserFontsFolder() + f.file).c_str())) {
       }
       registry::DeleteFontValue(f.value, HKEY_CURRENT_USER);
-      DeleteFileA((UserFontsFolder() + f.file).c_str());
+      DeleteFileW(W(UserFontsFolder() + f.file).c_str());
     }
-    EmptyFolder(TrashFolder() + "\\files");
-    EmptyFolder(TrashFolder() + "\\info");
+    EmptyTrash();
   }
 
-  void Install(std::initializer_list<FontFile> files) {
+  void Install(std::initializer_list<FontFile> files) { Install(std::vector<FontFile>(files)); }
+  void Install(const std::vector<FontFile>& files) {
     for (const FontFile& f : files) {
-      const std::string to = FontsFolder() + f.file;
-      ASSERT_TRUE(CopyFileA((std::string(GBX_FONTS_DIR) + "\\" + f.file).c_str(), to.c_str(), FALSE)) << f.file;
+      const std::wstring to = W(FontsFolder() + f.file);
+      ASSERT_TRUE(CopyFileW(W(std::string(GBX_FONTS_DIR) + "\\" + f.file).c_str(), to.c_str(), FALSE)) << f.file;
       registry::SetFontValue(f.value, f.file);
-      AddFontResourceA(to.c_str());
+      AddFontResourceW(to.c_str());
       installed_.push_back(f);
     }
   }
@@ -76,9 +78,9 @@ class Removal : public ForegroundWindow {
     CreateDirectoryA(UserFontsFolder().c_str(), nullptr);
     for (const FontFile& f : files) {
       const std::string to = UserFontsFolder() + f.file;
-      ASSERT_TRUE(CopyFileA((std::string(GBX_FONTS_DIR) + "\\" + f.file).c_str(), to.c_str(), FALSE)) << f.file;
+      ASSERT_TRUE(CopyFileW(W(std::string(GBX_FONTS_DIR) + "\\" + f.file).c_str(), W(to).c_str(), FALSE)) << f.file;
       registry::SetFontValue(f.value, type == REG_EXPAND_SZ ? UserFontData(f.file) : to, HKEY_CURRENT_USER, type);
-      AddFontResourceA(to.c_str());
+      AddFontResourceW(W(to).c_str());
       installedForUser_.push_back(f);
     }
   }
@@ -104,6 +106,17 @@ class Removal : public ForegroundWindow {
     return w;
   }
 
+  // What a removal must never leave behind: a value still naming a file that is gone.
+  std::vector<std::string> ValuesNamingNoFile() const {
+    std::vector<std::string> lost;
+    for (const FontFile& f : installed_)
+      if (FontValue(f.value) != "<none>" && InFontsFolder(f.file) == "<missing>") lost.push_back(f.value);
+    return lost;
+  }
+  static void EmptyTrash() {
+    EmptyFolder(TrashFolder() + "\\files");
+    EmptyFolder(TrashFolder() + "\\info");
+  }
   std::string Original(const char* file) const { return Contents(std::string(GBX_FONTS_DIR) + "\\" + file); }
   std::string InFontsFolder(const char* file) const { return Contents(FontsFolder() + file); }
   std::string InTrash(const char* file) const { return Contents(TrashFolder() + "\\files\\" + file); }
@@ -118,7 +131,7 @@ class Removal : public ForegroundWindow {
   // The removal, answered Yes, while another program holds the file open, sharing at most
   // the reading of it: the shell cannot move it, and the removal has to be rolled back.
   std::vector<MessageBoxSeen> RemoveHolding(const std::string& path, DWORD share = 0) {
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileW(W(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(held, INVALID_HANDLE_VALUE) << "cannot hold " << path;
     auto said = Remove(IDYES);
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
@@ -130,10 +143,13 @@ class Removal : public ForegroundWindow {
       input::PressKeyAndWait(VK_DELETE, &Pump, shift, alt, ctrl);
     });
   }
-  std::vector<MessageBoxSeen> Answering(int answer, const std::function<void()>& act) {
+  // whileAsked runs while our question is shown, as another program might meanwhile.
+  std::vector<MessageBoxSeen> Answering(int answer, const std::function<void()>& act,
+                                        const std::function<void()>& whileAsked = {}) {
     std::vector<MessageBoxSeen> said;
     std::mutex m;
     WindowWatcher ours("#32770", "Glyphora", [&](HWND box) {
+      if (whileAsked && GetDlgItem(box, IDYES)) whileAsked();
       MessageBoxSeen seen;
       ReadAndAnswer(box, GetDlgItem(box, IDYES) ? answer : IDOK, seen);
       std::lock_guard<std::mutex> lock(m);

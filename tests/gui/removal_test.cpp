@@ -2,25 +2,31 @@
 #include "removal_fixture.h"
 
 TEST_F(Removal, AOneFileFontGoesToTheRecycleBinAndTheEntryAboveIsSelected) {
-  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
-  Gather(*form);
-  Select(L"Gbx Solo");
-  const int index = form->List1.ListIndex();
-  const std::wstring above = form->List1.Item(index - 1);
-  const int top = form->List1.TopIndex();
-  const auto said = Remove(IDYES);
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].text, L"Gbx Solo (TrueType)\r\nこれらのフォントを削除しますか？\r\n\r\n※削除したファイルはごみ箱に移動します。");
-  EXPECT_TRUE(said[0].questionIcon);
-  EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>");
-  EXPECT_EQ(InFontsFolder("gbx-solo.ttf"), "<missing>");
-  EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf")) << "the file is in the recycle bin, whole";
-  EXPECT_EQ(IndexOf(form->List1, L"Gbx Solo"), -1) << "the list was gathered again";
-  EXPECT_EQ(form->List1.SelectedText(), above);
-  EXPECT_EQ(form->Text2.FontName(), above);
-  // The scroll position survives, as far as the shorter list lets a list box scroll.
-  EXPECT_EQ(form->List1.TopIndex(), ReachableTopIndex(form->List1, top));
-  EXPECT_EQ(GetFocus(), form->List1.Handle());
+  // On Windows a Japanese font's vertical twin, far above it, leaves the list with it (Wine
+  // keeps it listed in the running process): a name the refill drops stands in for it.
+  for (const wchar_t* twin : {L"", L"@Gbx Solo"}) {
+    Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
+    Gather(*form);
+    if (*twin) AddName(form->List1, twin);
+    Select(L"Gbx Solo");
+    const int index = form->List1.ListIndex();
+    const std::wstring above = form->List1.Item(index - 1);
+    const int top = form->List1.TopIndex();
+    const auto said = Remove(IDYES);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].text, L"Gbx Solo (TrueType)\r\nこれらのフォントを削除しますか？\r\n\r\n※削除したファイルはごみ箱に移動します。");
+    EXPECT_TRUE(said[0].questionIcon);
+    EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>");
+    EXPECT_EQ(InFontsFolder("gbx-solo.ttf"), "<missing>");
+    EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf")) << "the file is in the recycle bin, whole";
+    EXPECT_EQ(IndexOf(form->List1, L"Gbx Solo"), -1) << "the list was gathered again";
+    EXPECT_EQ(form->List1.SelectedText(), above) << testing::PrintToString(std::wstring(twin));
+    EXPECT_EQ(form->Text2.FontName(), above);
+    // The scroll position survives, as far as the shorter list lets a list box scroll.
+    EXPECT_EQ(form->List1.TopIndex(), ReachableTopIndex(form->List1, top));
+    EXPECT_EQ(GetFocus(), form->List1.Handle());
+    EmptyTrash();
+  }
 }
 
 TEST_F(Removal, AFamilyOfFourStylesGoesInOneOperation) {
@@ -43,22 +49,59 @@ TEST_F(Removal, AFamilyOfFourStylesGoesInOneOperation) {
   EXPECT_EQ(form->strPattern, L"*gbx*") << "the filter is kept";
 }
 
-TEST_F(Removal, ACollectionAndABitmapFontAreOneValueEach) {
-  Install({{"Gbx CollA & Gbx CollB (TrueType)", "gbx-coll.ttc"}, {"Gbx Omega 8,10,12 (VGA res)", "gbx-omega.fon"}});
-  Search(*form, L"gbx coll");
-  Select(L"Gbx CollB");
-  auto said = Remove(IDYES);
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].text.substr(0, said[0].text.find(L"\r\n")), L"Gbx CollA & Gbx CollB (TrueType)");
-  EXPECT_EQ(InTrash("gbx-coll.ttc"), Original("gbx-coll.ttc"));
-  EXPECT_EQ(FontValue("Gbx CollA & Gbx CollB (TrueType)"), "<none>");
+// Fonts in the shapes Windows 10/11 holds them in, each copied and removed with nothing lost:
+// every value that stays names a file that stays, and every file that left is in the
+// recycle bin and was named in the question.
+TEST_F(Removal, AFontIsFoundWholeInEveryShapeWindowsHoldsFontsIn) {
+  // Files of the same sizes as gbx-café.ttf and gbx-cafeb.ttf, but other fonts.
+  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
+  struct Row {
+    const char* what;
+    std::vector<FontFile> files;  // all of them the font's
+    const wchar_t* name;          // as the list shows it
+    std::wstring copied;
+  };
+  const Row rows[] = {
+      {"a family over two collections",
+       {{"Gbx Mei & Gbx Mei UI (TrueType)", "gbx-mei.ttc"}, {"Gbx Mei Bold & Gbx Mei UI Bold (TrueType)", "gbx-meib.ttc"}},
+       L"Gbx Mei UI", L"gbx-mei.ttc\r\ngbx-meib.ttc\r\n"},
+      {"a collection's member whose bold and italic are single files",
+       {{"Gbx Cam & Gbx Cam Math (TrueType)", "gbx-cam.ttc"}, {"Gbx Cam Bold (TrueType)", "gbx-camb.ttf"},
+        {"Gbx Cam Italic (TrueType)", "gbx-cami.ttf"}},
+       L"Gbx Cam", L"gbx-cam.ttc\r\ngbx-camb.ttf\r\ngbx-cami.ttf\r\n"},
+      {"a family name of 40 characters, listed cut at 31",
+       {{"Gbx Variable Display Semibold Compressed (TrueType)", "gbx-variable.ttf"}}, L"Gbx Variable Display Semibold C",
+       L"gbx-variable.ttf\r\n"},
+      {"a file and a value named outside code page 932",
+       {{"Gbx Cafe (TrueType)", "gbx-café.ttf"}, {"Gbx Café Bold (TrueType)", "gbx-cafeb.ttf"}}, L"Gbx Cafe",
+       L"gbx-café.ttf\r\ngbx-cafeb.ttf\r\n"},
+      {"one collection under two values", {{"Gbx CollA (TrueType)", "gbx-coll.ttc"}, {"Gbx CollB (TrueType)", "gbx-coll.ttc"}},
+       L"Gbx CollA", L"gbx-coll.ttc\r\ngbx-coll.ttc\r\n"},
+      {"a bitmap font under two values, one of them no name of the font's",
+       {{"Gbx Omega 8,10,12 (VGA res)", "gbx-omega.fon"}, {"Gbx Sans Serif (VGA res)", "gbx-omega.fon"}}, L"Gbx Omega",
+       L"gbx-omega.fon\r\n"},
+  };
+  for (const Row& r : rows) {
+    Install(r.files);
+    Search(*form, L"Gbx*");
+    if (IndexOf(form->List1, r.name) < 0) AddName(form->List1, r.name);  // not a loadable font: the registry places it
+    Select(r.name);
+    form->m_List_Copy_Click(1);
+    EXPECT_EQ(ClipboardText(form->Handle()), r.copied) << r.what;
 
-  AddName(form->List1, L"Gbx Omega");  // not a loadable font: the registry still places it
-  Select(L"Gbx Omega");
-  said = Remove(IDYES);
-  ASSERT_EQ(said.size(), 1u);
-  EXPECT_EQ(said[0].text.substr(0, said[0].text.find(L"\r\n")), L"Gbx Omega 8,10,12 (VGA res)");
-  EXPECT_EQ(InTrash("gbx-omega.fon"), Original("gbx-omega.fon"));
+    const auto said = Remove(IDYES);
+    ASSERT_EQ(said.size(), 1u) << r.what << ": the question only";
+    for (const FontFile& f : r.files) {
+      // The question shows the value's name as code page 932 best fits it.
+      EXPECT_NE(said[0].text.find(FromCp932(ToCp932(W(f.value))) + L"\r\n"), std::wstring::npos) << r.what << ": " << f.value;
+      EXPECT_EQ(FontValue(f.value), "<none>") << r.what << ": " << f.value;
+      EXPECT_EQ(InTrash(f.file), Original(f.file)) << r.what << ": " << f.file;
+    }
+    EXPECT_EQ(InFontsFolder("gbx-solo.ttf") + InFontsFolder("gbx-quadb.ttf"), Original("gbx-solo.ttf") + Original("gbx-quadb.ttf"))
+        << r.what << ": the others stay";
+    EXPECT_EQ(ValuesNamingNoFile(), std::vector<std::string>{}) << r.what;
+    EmptyTrash();
+  }
 }
 
 TEST_F(Removal, NoChangesNothing) {
@@ -201,8 +244,7 @@ TEST_F(Removal, DataWithAVariableOrWithoutADriveNamesTheRealFile) {
     EXPECT_EQ(FontValue("Gbx Solo (TrueType)"), "<none>") << r.what;
     EXPECT_EQ(InFontsFolder("gbx-solo.ttf"), "<missing>") << r.what;
     EXPECT_EQ(InTrash("gbx-solo.ttf"), Original("gbx-solo.ttf")) << r.what;
-    EmptyFolder(TrashFolder() + "\\files");
-    EmptyFolder(TrashFolder() + "\\info");
+    EmptyTrash();
   }
 }
 

@@ -20,7 +20,7 @@ std::string WriteBytes(const std::string& path, const std::string& bytes) {
 
 std::string Contents(const std::string& path) {
   std::string bytes;
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+  HANDLE h = CreateFileW(FromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, 0, nullptr);
   if (h == INVALID_HANDLE_VALUE) return "<missing>";
   char buffer[65536];
@@ -46,12 +46,13 @@ std::string TrashFolder() {
 }
 
 void EmptyFolder(const std::string& folder) {
-  WIN32_FIND_DATAA fd;
-  HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+  const std::wstring wide = FromUtf8(folder);
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW((wide + L"\\*").c_str(), &fd);
   if (h == INVALID_HANDLE_VALUE) return;
   do {
-    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA((folder + "\\" + fd.cFileName).c_str());
-  } while (FindNextFileA(h, &fd));
+    if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((wide + L"\\" + fd.cFileName).c_str());
+  } while (FindNextFileW(h, &fd));
   FindClose(h);
 }
 
@@ -73,7 +74,8 @@ std::wstring ClipboardText(HWND owner) {
   if (HANDLE h = GetClipboardData(CF_TEXT)) text = FromCp932(static_cast<const char*>(GlobalLock(h))), GlobalUnlock(h);
   if (HANDLE h = GetClipboardData(CF_UNICODETEXT)) unicode = static_cast<const wchar_t*>(GlobalLock(h)), GlobalUnlock(h);
   CloseClipboard();
-  return unicode == text ? text : L"<CF_TEXT " + text + L" but CF_UNICODETEXT " + unicode + L">";
+  // Characters outside code page 932 stand in CF_TEXT as the code page best fits them.
+  return FromCp932(ToCp932(unicode)) == text ? unicode : L"<CF_TEXT " + text + L" but CF_UNICODETEXT " + unicode + L">";
 }
 
 void PutOnClipboard(HWND owner, const std::string& bytes) {

@@ -11,7 +11,7 @@
 
 namespace {
 
-std::string ValueName(const wchar_t* family) { return ToCp932(family) + " (TrueType)"; }
+std::string ValueName(const wchar_t* family) { return ToUtf8(family) + " (TrueType)"; }
 
 const TestFontFile* Find(const char* file) {
   for (const auto& f : TestFonts::All())

@@ -2,34 +2,42 @@
 
 #include <aclapi.h>
 
+#include "support/text.h"
+
 namespace registry {
+
+namespace {
+const std::wstring kFontsKeyW = FromUtf8(kFontsKey);
+}
 
 void SetFontValue(const std::string& name, const std::string& data, HKEY root, DWORD type) {
   HKEY key;
-  if (RegCreateKeyExA(root, kFontsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) return;
-  RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
-                 static_cast<DWORD>(data.size() + 1));
+  if (RegCreateKeyExW(root, kFontsKeyW.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return;
+  const std::wstring text = FromUtf8(data);
+  RegSetValueExW(key, FromUtf8(name).c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(key);
 }
 
 void DeleteFontValue(const std::string& name, HKEY root) {
   HKEY key;
-  if (RegOpenKeyExA(root, kFontsKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
-  RegDeleteValueA(key, name.c_str());
+  if (RegOpenKeyExW(root, kFontsKeyW.c_str(), 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueW(key, FromUtf8(name).c_str());
   RegCloseKey(key);
 }
 
 std::string FontValue(const std::string& name, HKEY root) {
   for (const auto& [n, data] : FontValues(root))
-    if (lstrcmpiA(n.c_str(), name.c_str()) == 0) return data;
+    if (lstrcmpiW(FromUtf8(n).c_str(), FromUtf8(name).c_str()) == 0) return data;
   return "<none>";
 }
 
 DWORD FontValueType(const std::string& name, HKEY root) {
   HKEY key;
   DWORD type = REG_NONE;
-  if (RegOpenKeyExA(root, kFontsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return type;
-  if (RegQueryValueExA(key, name.c_str(), nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS) type = REG_NONE;
+  if (RegOpenKeyExW(root, kFontsKeyW.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return type;
+  if (RegQueryValueExW(key, FromUtf8(name).c_str(), nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS) type = REG_NONE;
   RegCloseKey(key);
   return type;
 }
@@ -37,14 +45,14 @@ DWORD FontValueType(const std::string& name, HKEY root) {
 std::vector<std::pair<std::string, std::string>> FontValues(HKEY root) {
   std::vector<std::pair<std::string, std::string>> all;
   HKEY key;
-  if (RegOpenKeyExA(root, kFontsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return all;
+  if (RegOpenKeyExW(root, kFontsKeyW.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return all;
   for (DWORD i = 0;; ++i) {
-    char name[1024];
-    char data[2048];
-    DWORD n = sizeof name, d = sizeof data - 1;
-    if (RegEnumValueA(key, i, name, &n, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &d) != ERROR_SUCCESS) break;
-    data[d] = '\0';
-    all.emplace_back(name, data);  // cut at the stored NUL
+    wchar_t name[1024];
+    wchar_t data[2048];
+    DWORD n = 1024, d = sizeof data - sizeof(wchar_t);
+    if (RegEnumValueW(key, i, name, &n, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &d) != ERROR_SUCCESS) break;
+    data[d / sizeof(wchar_t)] = L'\0';
+    all.emplace_back(ToUtf8(name), ToUtf8(data));  // cut at the stored NUL
   }
   RegCloseKey(key);
   return all;

@@ -1,6 +1,6 @@
 #pragma once
 // The registry table of installed fonts in the test prefix, read and written behind the
-// program's back.
+// program's back. Names and data are UTF-8 here, and reach the registry as Unicode.
 #include <windows.h>
 
 #include <map>

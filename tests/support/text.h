@@ -6,3 +6,4 @@
 std::wstring FromCp932(std::string_view bytes);
 std::string ToCp932(std::wstring_view text);
 std::wstring FromUtf8(std::string_view bytes);
+std::string ToUtf8(std::wstring_view text);

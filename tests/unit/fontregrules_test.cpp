@@ -18,17 +18,11 @@ using Values = std::vector<FontRegEntry>;
 struct Scan {
   FontRegInfo info;
   std::wstring nameAfter;
-  size_t valuesRead;
 };
 
 Scan Match(std::wstring name, const Values& values) {
-  size_t i = 0;
-  FontRegInfo info = MatchFontValues(name, [&](FontRegEntry& v) {
-    if (i == values.size()) return false;
-    v = values[i++];
-    return true;
-  });
-  return {info, name, i};
+  const FontRegInfo info = MatchFontValues(name, values).Info();
+  return {info, name};
 }
 
 }  // namespace
@@ -94,17 +88,27 @@ TEST(FontRegMatch, AFamilyIsCollectedInTheOrderRead) {
   const Scan s = Match(L"Alpha", values);
   EXPECT_EQ(Files(s.info), (std::vector<std::wstring>{L"alphab.ttf", L"alpha.ttf", L"alphai.ttf"}));
   EXPECT_EQ(s.info.lMax, 2);
-  EXPECT_EQ(s.valuesRead, values.size());
 }
 
-TEST(FontRegMatch, ASingleMatchReplacesWhatWasCollectedAndEndsTheScan) {
-  const Values values{{L"Delta (TrueType)", L"delta.ttf"},
-                      {L"Beta & Gamma & Delta (TrueType)", L"bgd.ttc"},
-                      {L"Delta Bold (TrueType)", L"deltab.ttf"}};
-  const Scan s = Match(L"Delta", values);
-  EXPECT_EQ(Files(s.info), std::vector<std::wstring>{L"bgd.ttc"});
-  EXPECT_EQ(s.info.Entries[0].strValueName, L"Beta & Gamma & Delta (TrueType)");
-  EXPECT_EQ(s.valuesRead, 2u) << "a later value is not looked at";
+// As Windows registers its own fonts: a family over a collection and single files, or over
+// two collections.
+TEST(FontRegMatch, ACollectionDoesNotEndTheSearch) {
+  const Values values{{L"Cambria & Cambria Math (TrueType)", L"cambria.ttc"},
+                      {L"Cambria Bold (TrueType)", L"cambriab.ttf"},
+                      {L"Meiryo & Meiryo Italic & Meiryo UI & Meiryo UI Italic (TrueType)", L"meiryo.ttc"},
+                      {L"Meiryo Bold & Meiryo Bold Italic & Meiryo UI Bold & Meiryo UI Bold Italic (TrueType)", L"meiryob.ttc"},
+                      {L"Cambria Italic (TrueType)", L"cambriai.ttf"}};
+  struct Row {
+    const wchar_t* name;
+    std::vector<std::wstring> files;
+  };
+  const Row rows[] = {
+      {L"Cambria", {L"cambria.ttc", L"cambriab.ttf", L"cambriai.ttf"}},
+      {L"Cambria Math", {L"cambria.ttc"}},
+      {L"Meiryo", {L"meiryo.ttc", L"meiryob.ttc"}},  // the second by its style word
+      {L"Meiryo UI", {L"meiryo.ttc"}},               // the rules see no more: the files tell
+  };
+  for (const Row& r : rows) EXPECT_EQ(Files(Match(r.name, values).info), r.files) << testing::PrintToString(std::wstring(r.name));
 }
 
 TEST(FontRegMatch, ACharsetWordIsCutFromTheCallersName) {
@@ -140,19 +144,19 @@ TEST(AddBslash, EndsAPathWithOneBackslash) {
 
 TEST(RemovalPaths, OnlyPathsNamingOneFileAreUsable) {
   struct Row {
-    std::string path;
+    std::wstring path;
     bool usable;
   };
   const Row rows[] = {
-      {"C:\\windows\\Fonts\\alpha.ttf", true},
-      {"C:\\windows\\Fonts\\al?ha.ttf", false},
-      {"C:\\windows\\Fonts\\*.ttf", false},
-      {"C:\\windows\\Fonts\\", false},  // an empty file name names the folder
-      {"", false},
-      {"C:", false},
-      {"C:\\" + std::string(252, 'x') + ".ttf", true},  // 259 characters: the last that fit
-      {"C:\\" + std::string(253, 'x') + ".ttf", false},
-      {"C:\\windows\\Fonts\\\x83\x53\x83\x56.ttf", true},  // Japanese: trail bytes are no wildcards
+      {L"C:\\windows\\Fonts\\alpha.ttf", true},
+      {L"C:\\windows\\Fonts\\al?ha.ttf", false},
+      {L"C:\\windows\\Fonts\\*.ttf", false},
+      {L"C:\\windows\\Fonts\\", false},  // an empty file name names the folder
+      {L"", false},
+      {L"C:", false},
+      {L"C:\\" + std::wstring(252, L'x') + L".ttf", true},  // 259 characters: the last that fit
+      {L"C:\\" + std::wstring(253, L'x') + L".ttf", false},
+      {L"C:\\Users\\José\\ゴシック.ttf", true},  // characters outside code page 932 are no wildcards
   };
   for (const Row& r : rows) EXPECT_EQ(UsableShellPath(r.path), r.usable) << testing::PrintToString(r.path);
 }
