@@ -73,16 +73,22 @@ std::optional<Range> NameTableOf(Reader& reader, uint64_t offset) {
   return std::nullopt;
 }
 
-// Where each face's table directory starts: one face at the start of a font, the offsets
-// its header lists in a collection. Nothing for a file cut short there.
-std::optional<std::vector<uint64_t>> FacesOf(Reader& reader, std::vector<unsigned char>& head) {
-  if (U32(head.data()) != kCollection) return std::vector<uint64_t>{0};
-  const uint32_t count = std::min(U32(head.data() + 8), kMaxFaces);
+// The file's header and where each face's table directory starts: one face at the start of
+// a font, the offsets its header lists in a collection. Nothing for a file cut short there.
+struct Faces {
+  std::vector<unsigned char> header;  // a collection's, with its offsets; empty for a font
+  std::vector<uint64_t> offsets;
+};
+std::optional<Faces> FacesOf(Reader& reader) {
+  auto head = reader.Bytes(0, 12);
+  if (!head) return std::nullopt;
+  if (U32(head->data()) != kCollection) return Faces{{}, {0}};
+  const uint32_t count = std::min(U32(head->data() + 8), kMaxFaces);
   const auto offsets = reader.Bytes(12, size_t{4} * count);
   if (!offsets) return std::nullopt;
-  head.insert(head.end(), offsets->begin(), offsets->end());
-  std::vector<uint64_t> faces;
-  for (uint32_t i = 0; i < count; ++i) faces.push_back(U32(offsets->data() + 4 * i));
+  Faces faces{std::move(*head), {}};
+  faces.header.insert(faces.header.end(), offsets->begin(), offsets->end());
+  for (uint32_t i = 0; i < count; ++i) faces.offsets.push_back(U32(offsets->data() + 4 * i));
   return faces;
 }
 
@@ -130,12 +136,10 @@ std::vector<std::wstring> FamilyNames(const ReadAt& read) {
   Names names;
   try {
     Reader reader(read);
-    auto head = reader.Bytes(0, 12);
-    if (!head) return {};
-    const auto faces = FacesOf(reader, *head);
+    const auto faces = FacesOf(reader);
     if (!faces) return {};
     std::vector<uint32_t> tablesRead;  // the faces of a collection often share one
-    for (const uint64_t face : *faces) {
+    for (const uint64_t face : faces->offsets) {
       const auto name = NameTableOf(reader, face);
       if (!name || name->length > kMaxNameTable) continue;
       if (std::find(tablesRead.begin(), tablesRead.end(), name->offset) != tablesRead.end()) continue;
@@ -151,18 +155,16 @@ std::vector<std::wstring> FamilyNames(const ReadAt& read) {
 std::string FontFileHead(const ReadAt& read) {
   try {
     Reader reader(read);
-    auto head = reader.Bytes(0, 12);
-    if (!head) return {};
-    const auto faces = FacesOf(reader, *head);
+    auto faces = FacesOf(reader);
     if (!faces) return {};
     // A font's header is its only face's directory; a collection's is followed by each face's.
-    if (U32(head->data()) != kCollection) head->clear();
-    for (const uint64_t face : *faces) {
+    std::vector<unsigned char>& head = faces->header;
+    for (const uint64_t face : faces->offsets) {
       const auto directory = DirectoryOf(reader, face);
       if (!directory) return {};
-      head->insert(head->end(), directory->begin(), directory->end());
+      head.insert(head.end(), directory->begin(), directory->end());
     }
-    return std::string(head->begin(), head->end());
+    return std::string(head.begin(), head.end());
   } catch (const std::bad_alloc&) {
     return {};
   }
