@@ -136,8 +136,8 @@ LRESULT CALLBACK AnswerMessage(int code, WPARAM wp, LPARAM lp) {
 }
 
 // "ファイル名をコピー(&F)" from the command to the clipboard (or to the message), on a
-// family the matching rules place, on a face only its Japanese name places, and on a face
-// that nothing places. The first copy of all, not measured, loads the shell and finds the
+// family the matching rules place, on a face only the platform's own files place (its name
+// cut at 31 characters), and on a face that nothing places. The first copy of all, not measured, loads the shell and finds the
 // fonts folder, as the first copy that needs them of every run does.
 void CopyFileNames(Form1& form) {
   struct Copy {
@@ -145,7 +145,7 @@ void CopyFileNames(Form1& form) {
     const wchar_t* face;
   };
   for (const Copy& c : {Copy{"first", L"Gbench Unplaced"}, Copy{"rules", L"Gbench 000001 Ab"},
-                        Copy{"other_names", L"Gbench 明朝"}, Copy{"unplaced", L"Gbench Unplaced"}}) {
+                        Copy{"platform", L"Gbench Variable Display Semibol"}, Copy{"unplaced", L"Gbench Unplaced"}}) {
     int index = form.List1.Count() - 1;
     while (index >= 0 && form.List1.Item(index) != c.face) --index;
     if (index < 0) continue;

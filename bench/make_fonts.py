@@ -4,8 +4,9 @@ template is built with fontTools, and each copy gets its own 16-character family
 patched into the name table (the checksums are not updated; font engines do not check them).
 Every 50th family also comes as a copy whose name differs only in case, and every 100th
 ends in a charset word ("CE"), so the list filter has real work to do. Like real font
-files, no two are the same size. Two more fonts for the file-name copy: one the list shows
-by its Japanese name ("Gbench 明朝"), and one nothing registers ("Gbench Unplaced").
+files, no two are the same size. Two more fonts for the file-name copy: one whose family
+name of 43 characters the list shows cut at 31 ("Gbench Variable Display Semibol"), and one
+nothing registers ("Gbench Unplaced").
 REGFILE gets the registry values, as Windows registers fonts: the English full name and
 " (TrueType)".
 Usage: make_fonts.py K FOLDER REGFILE"""
@@ -16,6 +17,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'
 import make_fonts  # noqa: E402  (the tests' own generator)
 
 PLACEHOLDER = 'QQQQQQQQQQQQQQQQ'
+CUT = 'Gbench Variable Display Semibold Compressed'
 
 
 def template():
@@ -52,8 +54,8 @@ def main():
         with open(os.path.join(folder, 'gbench%06d.ttf' % n), 'wb') as f:
             f.write(font + bytes(n + 1))  # font engines read the tables, not what follows them
         values[name + ' (TrueType)'] = 'gbench%06d.ttf' % n
-    make_fonts.build(None, 'Gbench Mincho', japanese='Gbench 明朝').save(os.path.join(folder, 'gbenchmincho.ttf'))
-    values['Gbench Mincho Regular (TrueType)'] = 'gbenchmincho.ttf'
+    make_fonts.build(None, CUT).save(os.path.join(folder, 'gbenchvariable.ttf'))
+    values[CUT + ' (TrueType)'] = 'gbenchvariable.ttf'
     make_fonts.build(None, 'Gbench Unplaced', ascent=900).save(os.path.join(folder, 'gbenchunplaced.ttf'))
     lines = ['Windows Registry Editor Version 5.00', '',
              r'[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]']

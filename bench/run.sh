@@ -32,9 +32,9 @@ results="$out/results.md"
   echo "Machine: $(awk -F': ' '/model name/ {print $2; exit}' /proc/cpuinfo), $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo), $(wine --version). Median and min of $reps runs, ms."
   echo "Previews: median over 200 consecutive entries, from the click handler to the repainted preview; their floor: the same faces on a bare multi-line edit box with the same text, from the font change to the repainted box."
   echo "GDI objects: after loading / after a gather / after 20 previews / after 200 previews."
-  echo "File names: \"ファイル名をコピー(&F)\" from the command to the clipboard, on a family the rules place, on a face only its Japanese name places, and on a face nothing places (until the message)."
+  echo "File names: \"ファイル名をコピー(&F)\" from the command to the clipboard, on a family the rules place, on a face only the platform's files place (a name cut at 31 characters), and on a face nothing places (until the message)."
   echo
-  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | minimal with common controls | start-up/that | peak MB | GDI objects | drop 6 GB | file names by the rules | that/floor | file names by other names | that/floor | file names unplaced | that/floor |"
+  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | minimal with common controls | start-up/that | peak MB | GDI objects | drop 6 GB | file names by the rules | that/floor | by the platform's files (a cut name) | that/rules | unplaced | that/floor |"
   echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 } >"$results"
 
@@ -47,7 +47,7 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   wine regedit /S "$(winepath -w "$env_dir/fonts.reg")"
   wine "$bench" floor >/dev/null 2>&1 || true  # let Wine see the new fonts once
   floor=() gather=() plain=() pattern=() p9=() p460=() f9=() f460=() up=() minimal=() minimalcc=() drop=() peak="" gdi=""
-  rules=() other=() unplaced=()
+  rules=() platform=() unplaced=()
   for _ in $(seq "$reps"); do
     floor+=("$(wine "$bench" floor 2>/dev/null | value floor_ms)")
     run=$(wine "$bench" gather 2>/dev/null)
@@ -58,7 +58,7 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
     p460+=("$(value preview460_median_ms <<<"$run")")
     drop+=("$(value drop_6gb_ms <<<"$run")")
     rules+=("$(value copy_rules_ms <<<"$run")")
-    other+=("$(value copy_other_names_ms <<<"$run")")
+    platform+=("$(value copy_platform_ms <<<"$run")")
     unplaced+=("$(value copy_unplaced_ms <<<"$run")")
     peak=$(value peak_working_set_mb <<<"$run")
     # loaded, gathered, after 20 and after 200 previews
@@ -83,13 +83,13 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   read -r cm cmin < <(printf '%s\n' "${minimalcc[@]}" | stats)
   read -r dm _ < <(printf '%s\n' "${drop[@]}" | stats)
   read -r cr crmin < <(printf '%s\n' "${rules[@]}" | stats)
-  read -r co comin < <(printf '%s\n' "${other[@]}" | stats)
+  read -r co comin < <(printf '%s\n' "${platform[@]}" | stats)
   read -r cu cumin < <(printf '%s\n' "${unplaced[@]}" | stats)
   ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
   worst() { awk -v a="$1" -v b="$2" 'BEGIN { print (a > b ? a : b) }'; }
   worst_search=$(worst "$sm" "$pm")
   worst_preview=$(worst "$(ratio "$v9" "$w9")" "$(ratio "$v460" "$w460")")
-  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $cm ($cmin) | $(ratio "$um" "$cm") | $peak | $gdi | $dm | $cr ($crmin) | $(ratio "$cr" "$fm") | $co ($comin) | $(ratio "$co" "$fm") | $cu ($cumin) | $(ratio "$cu" "$fm") |" >>"$results"
+  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $cm ($cmin) | $(ratio "$um" "$cm") | $peak | $gdi | $dm | $cr ($crmin) | $(ratio "$cr" "$fm") | $co ($comin) | $(ratio "$co" "$cr") | $cu ($cumin) | $(ratio "$cu" "$fm") |" >>"$results"
   wineserver -k 2>/dev/null || true
 done
 cat "$results"
