@@ -106,13 +106,6 @@ class Removal : public ForegroundWindow {
     return w;
   }
 
-  // What a removal must never leave behind: a value still naming a file that is gone.
-  std::vector<std::string> ValuesNamingNoFile() const {
-    std::vector<std::string> lost;
-    for (const FontFile& f : installed_)
-      if (FontValue(f.value) != "<none>" && InFontsFolder(f.file) == "<missing>") lost.push_back(f.value);
-    return lost;
-  }
   static void EmptyTrash() {
     EmptyFolder(TrashFolder() + "\\files");
     EmptyFolder(TrashFolder() + "\\info");
