@@ -18,10 +18,23 @@ bool EndsWithFon(std::wstring_view data) {
   return tail == L".fon";
 }
 
+// Whether s is a whole member of a collection's value name ("A & B & C (TrueType)"): it
+// begins the name or follows " & ", and ends at " & ", or at " (" behind another member. A
+// name found inside another member ("Gothic" in "MS Gothic & ...") is another font's.
+bool IsMember(std::wstring_view s, std::wstring_view v) {
+  constexpr std::wstring_view kAnd = L" & ";
+  for (size_t at = v.find(s); at != std::wstring_view::npos; at = v.find(s, at + 1)) {
+    const bool first = at == 0;
+    if (!first && (at < kAnd.size() || v.substr(at - kAnd.size(), kAnd.size()) != kAnd)) continue;
+    const std::wstring_view rest = v.substr(at + s.size());
+    if (rest.starts_with(kAnd) || (!first && rest.starts_with(L" ("))) return true;
+  }
+  return false;
+}
+
 bool Belongs(std::wstring_view s, const FontRegEntry& value) {
   const std::wstring_view v = value.strValueName;
-  if (v.find(std::wstring(s) + L" & ") != std::wstring_view::npos) return true;
-  if (v.find(L" & " + std::wstring(s) + L" (") != std::wstring_view::npos) return true;
+  if (IsMember(s, v)) return true;
   if (v.substr(0, s.size()) != s) return false;
   if (EndsWithFon(value.strFileName)) return true;
   // The word behind the name and one separating character.

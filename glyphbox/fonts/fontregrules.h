@@ -40,7 +40,8 @@ struct FontPlacement {
 };
 
 // Chooses the values the rules give the font: a collection's value that names it as a
-// member ("… & S & …", "… & S (…"), a bitmap font's value that begins with it, and a value
+// whole member ("S & …", "… & S & …", "… & S (…"), a bitmap font's value that begins with
+// it, and a value
 // that begins with it followed by a style word. strFontName loses one charset word per value
 // read, as the caller relies on. An empty name belongs to no value.
 FontPlacement MatchFontValues(std::wstring& strFontName, std::vector<FontRegEntry> values);

@@ -41,6 +41,9 @@ TEST(CutFontCharset, DropsOnlyAnExactTrailingCharsetWord) {
 }
 
 TEST(FontRegMatch, TheRegistrysUsualNames) {
+  // As Windows 10/11 registers them.
+  const wchar_t* const kMsGothic = L"MS Gothic & MS UI Gothic & MS PGothic (TrueType)";
+  const wchar_t* const kBizUd = L"BIZ UDGothic Regular & BIZ UDPGothic Regular (TrueType)";
   struct Row {
     const wchar_t* search;
     FontRegEntry value;
@@ -65,7 +68,19 @@ TEST(FontRegMatch, TheRegistrysUsualNames) {
       {L"Alpha", {L"Alpha", L"ALPHA.Fon"}, 0},
       {L"Alpha", {L"Alpha bold (TrueType)", L"a.ttf"}, -1},  // style words are case-sensitive
       {L"alpha", {L"Alpha (TrueType)", L"alpha.ttf"}, -1},   // and so are names
-      {L"eta", {L"Beta & Gamma (TrueType)", L"bg.ttc"}, 0},  // plain substring tests
+      // A collection's members count whole: a name inside another member is another font's.
+      {L"eta", {L"Beta & Gamma (TrueType)", L"bg.ttc"}, -1},
+      {L"amma", {L"Beta & Gamma (TrueType)", L"bg.ttc"}, -1},
+      {L"Gothic", {kMsGothic, L"msgothic.ttc"}, -1},
+      {L"UI Gothic", {kMsGothic, L"msgothic.ttc"}, -1},
+      {L"PGothic", {kMsGothic, L"msgothic.ttc"}, -1},
+      {L"MS Gothic", {kMsGothic, L"msgothic.ttc"}, 0},
+      {L"MS UI Gothic", {kMsGothic, L"msgothic.ttc"}, 0},
+      {L"MS PGothic", {kMsGothic, L"msgothic.ttc"}, 0},
+      {L"UDGothic Regular", {kBizUd, L"BIZ-UDGothicR.ttc"}, -1},
+      {L"BIZ UDGothic Regular", {kBizUd, L"BIZ-UDGothicR.ttc"}, 0},
+      {L"BIZ UDPGothic Regular", {kBizUd, L"BIZ-UDGothicR.ttc"}, 0},
+      {L"Pro Sans", {L"Gbw Pro Sans & Gbw Pro Sans UI (TrueType)", L"gbw.ttc"}, -1},
       {L"Alpha", {L"Alphabet (TrueType)", L"abc.ttf"}, -1},
       {L"Alpha", {L"AlphaXBold (TrueType)", L"ax.ttf"}, 0},  // any one character separates
       {L"Alpha", {L"Alpha Bol", L"x.ttf"}, -1},               // too short for a style word
