@@ -32,21 +32,48 @@ int CALLBACK CollectFace(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM
   return 1;
 }
 
-// The file the face selected into dc was loaded from; nothing when the platform cannot give
-// its data. A collection's face answers for the whole collection only when asked so.
-std::optional<FontFilePrint> SelectedFile(HDC dc) {
-  DWORD table = kWholeCollection;
-  DWORD size = ::GetFontData(dc, table, 0, nullptr, 0);
-  if (size == GDI_ERROR) size = ::GetFontData(dc, table = kWholeFile, 0, nullptr, 0);
-  if (size == GDI_ERROR) return std::nullopt;
-  const ReadAt read = [&](uint64_t offset, unsigned char* into, size_t bytes) -> size_t {
+// Reads the file the face selected into dc was loaded from, as GetFontData gives it.
+ReadAt ReadFromFace(HDC dc, DWORD table, DWORD size) {
+  return [dc, table, size](uint64_t offset, unsigned char* into, size_t bytes) -> size_t {
     if (offset >= size) return 0;
     const DWORD n = static_cast<DWORD>(std::min<uint64_t>(bytes, size - offset));
     const DWORD got = ::GetFontData(dc, table, static_cast<DWORD>(offset), into, n);
     return got == GDI_ERROR ? 0 : got;
   };
-  return FontFilePrint{size, FontFileHead(read)};
 }
+
+// The file the face selected into dc was loaded from; nothing when the platform cannot give
+// its data. A collection's face answers for the whole collection only when asked so.
+std::optional<LoadedFile> SelectedFile(HDC dc) {
+  DWORD table = kWholeCollection;
+  DWORD size = ::GetFontData(dc, table, 0, nullptr, 0);
+  if (size == GDI_ERROR) size = ::GetFontData(dc, table = kWholeFile, 0, nullptr, 0);
+  if (size == GDI_ERROR) return std::nullopt;
+  LoadedFile file;
+  file.print = {size, FontFileHead(ReadFromFace(dc, table, size))};
+  file.table = table;
+  return file;
+}
+
+// A memory DC with the face selected; Selected() is false when the platform stood in
+// another face for it.
+class FaceOnDc {
+ public:
+  explicit FaceOnDc(const LOGFONTA& face)
+      : dc_(::CreateCompatibleDC(nullptr)), font_(::CreateFontIndirectA(&face)), selection_(dc_.Get(), font_.Get()) {
+    char selected[LF_FACESIZE] = {};
+    ::GetTextFaceA(dc_.Get(), LF_FACESIZE, selected);
+    selected_ = font_ && ::lstrcmpiA(selected, face.lfFaceName) == 0;
+  }
+  HDC Dc() const { return dc_.Get(); }
+  bool Selected() const { return selected_; }
+
+ private:
+  ui::UniqueMemoryDc dc_;
+  ui::UniqueFont font_;
+  ui::Selection selection_;
+  bool selected_ = false;
+};
 
 ReadAt ReadFromFile(HANDLE file) {
   return [file](uint64_t offset, unsigned char* into, size_t size) -> size_t {
@@ -73,24 +100,60 @@ LoadedFamily LoadedFiles(std::wstring_view family) {
   LOGFONTA wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
   name.copy(wanted.lfFaceName, name.size());
-  const ui::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
   std::vector<LOGFONTA> faces;
-  ::EnumFontFamiliesExA(dc.Get(), &wanted, &CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
+  {
+    const ui::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    ::EnumFontFamiliesExA(dc.Get(), &wanted, &CollectFace, reinterpret_cast<LPARAM>(&faces), 0);
+  }
   loaded.whole = !faces.empty();
   for (const LOGFONTA& face : faces) {
-    const ui::UniqueFont font(::CreateFontIndirectA(&face));
-    const ui::Selection selected(dc.Get(), font.Get());
     // The platform stands in another face for one it cannot make: that face's file is not
     // the family's.
-    char selectedName[LF_FACESIZE] = {};
-    ::GetTextFaceA(dc.Get(), LF_FACESIZE, selectedName);
-    const auto file = font && ::lstrcmpiA(selectedName, face.lfFaceName) == 0 ? SelectedFile(dc.Get()) : std::nullopt;
-    if (file && !file->head.empty())
-      loaded.files.push_back(*file);
-    else
+    const FaceOnDc selected(face);
+    auto file = selected.Selected() ? SelectedFile(selected.Dc()) : std::nullopt;
+    if (file && !file->print.head.empty()) {
+      file->face = face;
+      loaded.files.push_back(std::move(*file));
+    } else {
       loaded.whole = false;
+    }
   }
   return loaded;
+}
+
+bool LoadedFamily::Holds(const std::wstring& path) const {
+  const auto size = FileSize(path);
+  if (!size || std::none_of(files.begin(), files.end(), [&](const LoadedFile& f) { return f.print.size == *size; }))
+    return false;
+  const ui::UniqueFile file = OpenForReading(path);
+  if (!file) return false;
+  const ReadAt fromFile = ReadFromFile(file.Get());
+  const FontFilePrint print{*size, FontFileHead(fromFile)};
+  for (const LoadedFile& loaded : files) {
+    if (loaded.print != print) continue;
+    const FaceOnDc selected(loaded.face);
+    if (selected.Selected() &&
+        SameBytes(ReadFromFace(selected.Dc(), loaded.table, static_cast<DWORD>(*size)), fromFile, *size))
+      return true;
+  }
+  return false;
+}
+
+std::wstring FileKey(const std::wstring& path) {
+  const ui::UniqueFile file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (BY_HANDLE_FILE_INFORMATION info{}; file && ::GetFileInformationByHandle(file.Get(), &info)) {
+    wchar_t id[40];
+    ::wsprintfW(id, L"|%08lx:%08lx%08lx", info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
+    return id;  // no path begins with "|"
+  }
+  std::wstring full(::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+  full.resize(full.empty() ? 0 : ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+  if (full.empty()) full = path;
+  std::wstring upper(full.size(), L'\0');
+  const int n = ::LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, full.c_str(), static_cast<int>(full.size()),
+                                upper.data(), static_cast<int>(upper.size()), nullptr, nullptr, 0);
+  return n > 0 ? upper.substr(0, n) : full;
 }
 
 std::optional<uint64_t> FileSize(const std::wstring& path) {

@@ -170,4 +170,15 @@ std::string FontFileHead(const ReadAt& read) {
   }
 }
 
+bool SameBytes(const ReadAt& a, const ReadAt& b, uint64_t size) {
+  constexpr size_t kPiece = 64 * 1024;
+  std::vector<unsigned char> x(kPiece), y(kPiece);
+  for (uint64_t at = 0; at < size; at += kPiece) {
+    const size_t n = static_cast<size_t>(std::min<uint64_t>(kPiece, size - at));
+    if (a(at, x.data(), n) != n || b(at, y.data(), n) != n) return false;
+    if (!std::equal(x.begin(), x.begin() + static_cast<std::ptrdiff_t>(n), y.begin())) return false;
+  }
+  return true;
+}
+
 }  // namespace mdl_RemoveFont

@@ -28,4 +28,8 @@ std::vector<std::wstring> FamilyNames(const ReadAt& read);
 // cut short before its head ends.
 std::string FontFileHead(const ReadAt& read);
 
+// Whether the first `size` bytes read from a and from b are the same, read in pieces: a
+// short read of either counts as a difference.
+bool SameBytes(const ReadAt& a, const ReadAt& b, uint64_t size);
+
 }  // namespace mdl_RemoveFont

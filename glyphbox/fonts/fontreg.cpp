@@ -45,6 +45,7 @@ bool NextValue(const EnumValueFn& enumValue, DWORD& index, FontRegEntry& value) 
     if (result != ERROR_SUCCESS && result != ERROR_MORE_DATA) return false;
     value.strValueName = Cmmdl_NullCut::NullCut(name);
     value.strFileName = Cmmdl_NullCut::NullCut(data);
+    value.data.assign(reinterpret_cast<const char*>(data.data()), std::min<size_t>(dataSize, data.size() * sizeof(wchar_t)));
     value.bComplete = result == ERROR_SUCCESS;
     value.lType = type;
     return true;
@@ -56,10 +57,6 @@ EnumValueFn Walk(HKEY key) {
   return [key](DWORD i, wchar_t* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* dataBytes) {
     return ::RegEnumValueW(key, i, name, nameChars, nullptr, type, data, dataBytes);
   };
-}
-
-bool HasValue(const std::vector<uint64_t>& sizes, uint64_t size) {
-  return std::find(sizes.begin(), sizes.end(), size) != sizes.end();
 }
 
 }  // namespace
@@ -110,17 +107,10 @@ FontPlacement PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::ws
   // The files the platform loaded the family from, found by their size without opening any
   // file of another size.
   const LoadedFamily loaded = LoadedFiles(family);
-  std::vector<uint64_t> sizes;
-  for (const FontFilePrint& file : loaded.files) sizes.push_back(file.size);
   bool placed = false;
   for (size_t i = 0; i < placement.values.size(); ++i) {
-    if (!placement.chosen[i] && !sizes.empty()) {
-      const std::wstring path = FontFilePathOf(fontsFolder, placement.values[i]);
-      if (const auto size = FileSize(path); size && HasValue(sizes, *size)) {
-        const FontFilePrint file{*size, FileHead(path)};
-        placement.chosen[i] = std::find(loaded.files.begin(), loaded.files.end(), file) != loaded.files.end();
-      }
-    }
+    if (!placement.chosen[i] && !loaded.files.empty())
+      placement.chosen[i] = loaded.Holds(FontFilePathOf(fontsFolder, placement.values[i]));
     placed = placed || placement.chosen[i];
   }
   if (placed || loaded.whole) return placement;
@@ -131,6 +121,13 @@ FontPlacement PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::ws
     placement.chosen[i] = FileSize(path) && CarriesFamily(path, family);
   }
   return placement;
+}
+
+std::vector<std::wstring> FileNamesOnce(const FontRegInfo& info, std::wstring_view fontsFolder) {
+  std::vector<std::wstring> keys, names;
+  for (long i = 0; i <= info.lMax; ++i) keys.push_back(FileKey(FontFilePathOf(fontsFolder, info.Entries[i])));
+  for (const size_t i : FirstOfEach(keys)) names.push_back(info.Entries[i].strFileName);
+  return names;
 }
 
 void ReportUnplaced(HWND owner) {

@@ -53,6 +53,10 @@ std::wstring FontFilePathOf(std::wstring_view fontsFolder, const FontRegEntry& e
 // name tables, in any language.
 FontPlacement PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::wstring_view fontsFolder);
 
+// The registry's file names of the entries, each file once (as the first value that names
+// it spells it), in the entries' order: two values may name one file, in two spellings.
+std::vector<std::wstring> FileNamesOnce(const FontRegInfo& info, std::wstring_view fontsFolder);
+
 // What the user is told when the registry cannot place a font.
 void ReportUnplaced(HWND owner);
 

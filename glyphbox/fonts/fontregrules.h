@@ -17,6 +17,7 @@ struct FontRegEntry {
   bool bComplete = true;  // false when the value did not fit the scan's buffers
   FontKey key = FontKey::Machine;
   unsigned long lType = 1;  // the value's registry type: REG_SZ (1) or REG_EXPAND_SZ (2) as a rule
+  std::string data = {};  // the value's data byte for byte, a NUL or what follows it included
 };
 
 struct FontRegInfo {

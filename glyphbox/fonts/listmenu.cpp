@@ -32,7 +32,8 @@ void Form1::m_List_Copy_Click(int Index) {
     const mdl_RemoveFont::FontRegInfo info = mdl_RemoveFont::GetFontRegInfo(name, Handle());
     if (info.lMax < 0) return;
     std::wstring files;
-    for (long i = 0; i <= info.lMax; ++i) files += info.Entries[i].strFileName + L"\r\n";
+    for (const std::wstring& file : mdl_RemoveFont::FileNamesOnce(info, mdl_RemoveFont::GetFontsFolder(Handle())))
+      files += file + L"\r\n";
     fonts::SetClipboardText(Handle(), files);
   }
 }
@@ -49,21 +50,28 @@ void Form1::m_List_Remove_Click() {
       return;  // the user has been told; not even the focus moves
     case Outcome::Cancelled:
       break;
-    case Outcome::Removed:
-      // Refilled with nothing selected, so that only the neighbour is previewed; without a
-      // neighbour the preview stays on the fallback face it moved to.
+    case Outcome::Removed: {
+      // Refilled with nothing selected, so that only the neighbour is previewed. When the
+      // neighbour went with the font (its faces lay in the same files), the face the preview
+      // moved to is selected instead; without either, the preview stays where it is.
       List1.SetListIndex(-1);
       EnumFont0(2);
-      if (const int neighbour = List1.FindExact(removal.neighbour); neighbour >= 0) {
-        List1.SetListIndex(neighbour);
+      int selected = List1.FindExact(removal.neighbour);
+      if (selected < 0) selected = List1.FindExact(removal.standIn);
+      if (selected >= 0) {
+        List1.SetListIndex(selected);
         List1_Click();
       }
       break;
-    case Outcome::Kept:
+    }
+    case Outcome::Kept: {
       List1.SetListIndex(static_cast<int>(index));
       ChangeFont(List1.Item(static_cast<int>(index)));
-      mainwnd::AppMessage(Handle(), mdl_RemoveFont::FailureText(removal.kept), MB_ICONERROR | MB_OK);
+      std::wstring text = mdl_RemoveFont::FailureText(removal.kept);
+      if (!removal.notRestored.empty()) text += L"\r\n\r\n" + mdl_RemoveFont::NotRestoredText(removal.notRestored);
+      mainwnd::AppMessage(Handle(), text, MB_ICONERROR | MB_OK);
       break;
+    }
   }
   List1.Focus();
 }

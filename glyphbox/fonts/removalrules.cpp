@@ -1,7 +1,6 @@
 #include "fonts/removalrules.h"
 
 #include <algorithm>
-#include <cwctype>
 
 namespace mdl_RemoveFont {
 
@@ -18,6 +17,12 @@ std::wstring ConfirmationText(const FontRegInfo& info) {
 std::wstring FailureText(std::wstring_view F) {
   const std::wstring_view names = F.size() >= 2 ? F.substr(2) : std::wstring_view();
   return std::wstring(names) + L" を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。";
+}
+
+std::wstring NotRestoredText(const std::vector<std::wstring>& valueNames) {
+  std::wstring text = L"次の登録を元に戻せませんでした。フォントは変更されています。";
+  for (const auto& name : valueNames) text += L"\r\n" + name;
+  return text;
 }
 
 int NeighbourIndex(int index, std::wstring_view N, const std::function<std::wstring(int)>& itemText) {
@@ -39,20 +44,12 @@ std::wstring FontFilePath(std::wstring_view fontsFolder, std::wstring_view data)
   return std::wstring(fontsFolder) + std::wstring(data);
 }
 
-std::wstring FoldedPath(std::wstring_view path) {
-  std::wstring folded(path);
-  for (auto& c : folded) c = c == L'/' ? L'\\' : static_cast<wchar_t>(std::towlower(c));
-  return folded;
-}
-
-std::vector<std::wstring> DistinctPaths(const std::vector<std::wstring>& paths) {
-  std::vector<std::wstring> distinct, seen;
-  for (const auto& p : paths) {
-    if (std::find(seen.begin(), seen.end(), FoldedPath(p)) != seen.end()) continue;
-    seen.push_back(FoldedPath(p));
-    distinct.push_back(p);
-  }
-  return distinct;
+std::vector<size_t> FirstOfEach(const std::vector<std::wstring>& keys) {
+  std::vector<size_t> first;
+  for (size_t i = 0; i < keys.size(); ++i)
+    if (std::find(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(i), keys[i]) == keys.begin() + static_cast<std::ptrdiff_t>(i))
+      first.push_back(i);
+  return first;
 }
 
 bool UsableShellPath(std::wstring_view path) {

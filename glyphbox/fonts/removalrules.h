@@ -16,6 +16,9 @@ std::wstring ConfirmationText(const FontRegInfo& info);
 // The rollback's report: F lists the files registered again, each after a CR LF.
 std::wstring FailureText(std::wstring_view F);
 
+// What the user is told of values that could not be put back: the fonts were changed.
+std::wstring NotRestoredText(const std::vector<std::wstring>& valueNames);
+
 // The nearest entry above index whose charset-free text differs from the family name N;
 // -1 when there is none. itemText(i) gives the list's text of entry i.
 int NeighbourIndex(int index, std::wstring_view N, const std::function<std::wstring(int)>& itemText);
@@ -26,12 +29,8 @@ int NeighbourIndex(int index, std::wstring_view N, const std::function<std::wstr
 bool IsFullPath(std::wstring_view data);
 std::wstring FontFilePath(std::wstring_view fontsFolder, std::wstring_view data);
 
-// A path as the file system compares paths: without regard to case, either slash alike.
-std::wstring FoldedPath(std::wstring_view path);
-
-// The paths with every one that names a file named before left out: two values may name
-// one file.
-std::vector<std::wstring> DistinctPaths(const std::vector<std::wstring>& paths);
+// The index of the first of each key, in order: two values may name one file.
+std::vector<size_t> FirstOfEach(const std::vector<std::wstring>& keys);
 
 // A path the shell takes for exactly one file: no wildcard characters, short enough for its
 // buffers, and naming a file rather than a folder (an empty file name would name the fonts

@@ -4,11 +4,12 @@
 
 #include <shellapi.h>
 
-#include <set>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "fonts/fileexists.h"
+#include "fonts/fontfiles.h"
 #include "fonts/fontreg.h"
 #include "fonts/removalrules.h"
 #include "mainwnd/appmessage.h"
@@ -51,68 +52,152 @@ Readiness FilesAllowRemoval(std::wstring_view folder, const FontRegInfo& info, c
   return Readiness::Ready;
 }
 
-// Tells the user why nothing was removed; false when there is nothing to tell.
-bool ReportNotReady(HWND owner, Readiness readiness) {
+// Tells the user why nothing was removed; false when there is nothing to tell. Values that
+// could not be put back after all are named: then the fonts were changed after all.
+bool ReportNotReady(HWND owner, Readiness readiness, const std::vector<std::wstring>& notRestored = {}) {
   if (readiness == Readiness::Ready) return false;
-  mainwnd::AppMessage(owner,
-                      readiness == Readiness::NeedsAdministrator
-                          ? L"このフォントを削除するには管理者の権限が必要です。\r\n\r\nフォントは変更していません。"
-                          : L"フォントを削除する準備ができませんでした。\r\n\r\nフォントは変更していません。",
-                      MB_ICONERROR | MB_OK);
+  const std::wstring why = readiness == Readiness::NeedsAdministrator
+                               ? L"このフォントを削除するには管理者の権限が必要です。"
+                               : L"フォントを削除する準備ができませんでした。";
+  const std::wstring what = notRestored.empty() ? L"フォントは変更していません。" : NotRestoredText(notRestored);
+  mainwnd::AppMessage(owner, why + L"\r\n\r\n" + what, MB_ICONERROR | MB_OK);
   return true;
 }
 
 // Every other value of either key that names a file of the font goes with it: none may be
 // left naming a file in the recycle bin (installers register a collection once for each of
-// its faces, or in both keys).
+// its faces, or in both keys). A file is known by its identity, however a value spells it;
+// only the files of a moving file's size are asked for theirs.
 void ChooseValuesSharingFiles(FontPlacement& placement, std::wstring_view folder) {
-  std::vector<std::wstring> files(placement.values.size());
-  std::set<std::wstring> moving;
-  for (size_t i = 0; i < files.size(); ++i) {
+  std::vector<std::pair<uint64_t, std::wstring>> moving;  // each file's size and identity
+  for (size_t i = 0; i < placement.values.size(); ++i) {
+    if (!placement.chosen[i]) continue;
     const std::wstring path = FontFilePathOf(folder, placement.values[i]);
-    files[i] = FoldedPath(path);
-    if (placement.chosen[i] && Cmmdl_FileExists::FileExists(path)) moving.insert(files[i]);
+    if (const auto size = FileSize(path)) moving.emplace_back(*size, FileKey(path));
   }
-  for (size_t i = 0; i < files.size(); ++i) placement.chosen[i] = placement.chosen[i] || moving.count(files[i]);
+  for (size_t i = 0; i < placement.values.size() && !moving.empty(); ++i) {
+    if (placement.chosen[i]) continue;
+    const std::wstring path = FontFilePathOf(folder, placement.values[i]);
+    const auto size = FileSize(path);
+    if (!size) continue;
+    std::wstring key;
+    for (const auto& [movingSize, movingKey] : moving) {
+      if (movingSize != *size) continue;
+      if (key.empty()) key = FileKey(path);
+      placement.chosen[i] = placement.chosen[i] || key == movingKey;
+    }
+  }
+}
+
+// The preview's face while the files move: on Windows a face in use holds its file, and a
+// held file cannot be moved. The nearest entry from `from` up whose faces the platform shows
+// to lie in none of the moving files (the entry above "Meiryo UI" is "Meiryo", in the same
+// collections); "System" when there is none within reach.
+std::wstring StandIn(int from, const ItemText& itemText, const std::vector<std::wstring>& moving) {
+  constexpr int kMaxTries = 32;  // a list where every entry above shares the files is no real one
+  for (int k = from; k >= 0 && k > from - kMaxTries; --k) {
+    const std::wstring entry = itemText(k);
+    const LoadedFamily loaded = LoadedFiles(FamilyOfListName(CutFontCharset(entry)));
+    // A face whose files the platform cannot tell (a bitmap font) might be in one of them.
+    if (loaded.whole && std::none_of(moving.begin(), moving.end(), [&](const auto& path) { return loaded.Holds(path); }))
+      return entry;
+  }
+  return L"System";
 }
 
 // Every program that has added a file holds its fonts until it is withdrawn as often, and
 // the running system may know it by its full path only; a bound keeps a call that never
-// fails from looping.
-void WithdrawFontResource(const std::wstring& data, const std::wstring& path) {
+// fails from looping. Returns how often the font was withdrawn.
+int WithdrawFontResource(const std::wstring& data, const std::wstring& path) {
   constexpr int kMaxWithdrawals = 64;
+  int withdrawn = 0;
   for (const std::wstring& name : {data, path})
-    for (int i = 0; i < kMaxWithdrawals && ::RemoveFontResourceW(name.c_str()); ++i) {
-    }
+    for (int i = 0; i < kMaxWithdrawals && ::RemoveFontResourceW(name.c_str()); ++i) ++withdrawn;
+  return withdrawn;
 }
 
-// A value goes back into its own key exactly as it was: its name, data and type.
-void PutBack(const FontKeys& keys, const FontRegEntry& entry) {
-  ::RegSetValueExW(keys.Get(entry.key), entry.strValueName.c_str(), 0, entry.lType,
-                   reinterpret_cast<const BYTE*>(entry.strFileName.c_str()),
-                   static_cast<DWORD>((entry.strFileName.size() + 1) * sizeof(wchar_t)));
+// A value goes back into its own key exactly as it was: its name, its whole data and its
+// type (it comes back at the end of the key's values, which changes nothing).
+bool PutBack(const FontKeys& keys, const FontRegEntry& entry) {
+  return ::RegSetValueExW(keys.Get(entry.key), entry.strValueName.c_str(), 0, entry.lType,
+                          reinterpret_cast<const BYTE*>(entry.data.data()), static_cast<DWORD>(entry.data.size())) ==
+         ERROR_SUCCESS;
 }
 
-// Withdraws each value's font and deletes the value. A value that cannot be deleted would
-// stay naming a file in the recycle bin: then nothing more is changed, what was done is
-// undone, and the result is false.
-bool WithdrawAndDelete(const FontKeys& keys, const FontRegInfo& info, const std::vector<std::wstring>& paths) {
-  std::vector<bool> deleted;
-  for (long i = 0; i <= info.lMax; ++i) {
-    const FontRegEntry& entry = info.Entries[i];
-    WithdrawFontResource(entry.strFileName, paths[i]);
-    const LONG result = ::RegDeleteValueW(keys.Get(entry.key), entry.strValueName.c_str());
-    deleted.push_back(result == ERROR_SUCCESS);
-    // A value another program deleted meanwhile is gone, as it should be.
-    if (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) continue;
-    for (long j = 0; j <= i; ++j) {
-      if (deleted[j]) PutBack(keys, info.Entries[j]);
-      if (Cmmdl_FileExists::FileExists(paths[j])) ::AddFontResourceW(paths[j].c_str());
-    }
-    return false;
+// What one removal does to the font's values, and undoes.
+class Withdrawal {
+ public:
+  Withdrawal(const FontKeys& keys, const FontRegInfo& info, const std::vector<std::wstring>& paths)
+      : keys_(keys), info_(info), paths_(paths), withdrawn_(paths.size(), 0), deleted_(paths.size(), false) {
+    for (const auto& path : paths) fileKeys_.push_back(FileKey(path));
   }
-  return true;
-}
+
+  // Each file once, in the values' order, of those that are there: the shell is given each
+  // once, however two values spell it.
+  std::vector<std::wstring> Files() const {
+    std::vector<std::wstring> files;
+    for (const size_t i : FirstOfEach(fileKeys_))
+      if (Cmmdl_FileExists::FileExists(paths_[i])) files.push_back(paths_[i]);
+    return files;
+  }
+
+  // Withdraws each value's font and deletes the value. A value that cannot be deleted would
+  // stay naming a file in the recycle bin: then nothing more is changed, what was done is
+  // undone, and the result is false.
+  bool WithdrawAndDelete() {
+    for (long i = 0; i <= info_.lMax; ++i) {
+      const FontRegEntry& entry = info_.Entries[i];
+      withdrawn_[i] = WithdrawFontResource(entry.strFileName, paths_[i]);
+      const LONG result = ::RegDeleteValueW(keys_.Get(entry.key), entry.strValueName.c_str());
+      deleted_[i] = result == ERROR_SUCCESS;
+      // A value another program deleted meanwhile is gone, as it should be.
+      if (result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND) continue;
+      Restore(i, /*afterMove=*/false);
+      return false;
+    }
+    return true;
+  }
+
+  // Undoes what was done to entries 0 to last. Before the files moved, every value deleted
+  // goes back; after a move failed, the value of every file still there. Each file still
+  // there is loaded again, once. A value not restored is named in NotRestored(): its
+  // put-back failed, or its file had been loaded and cannot be loaded again. Kept() lists
+  // the file names of the files still there, each once.
+  void Restore(long last, bool afterMove) {
+    std::vector<std::wstring> loaded;
+    for (long i = 0; i <= last; ++i) {
+      const bool there = Cmmdl_FileExists::FileExists(paths_[i]);
+      bool restored = !(afterMove ? there : deleted_[i]) || PutBack(keys_, info_.Entries[i]);
+      if (there && std::find(loaded.begin(), loaded.end(), fileKeys_[i]) == loaded.end()) {
+        loaded.push_back(fileKeys_[i]);
+        const bool wasLoaded = WithdrawnFrom(fileKeys_[i], last) > 0;
+        restored = (::AddFontResourceW(paths_[i].c_str()) > 0 || !wasLoaded) && restored;
+        if (afterMove) kept_ += L"\r\n" + info_.Entries[i].strFileName;
+      }
+      if (!restored) notRestored_.push_back(info_.Entries[i].strValueName);
+    }
+  }
+
+  const std::wstring& Kept() const { return kept_; }
+  const std::vector<std::wstring>& NotRestored() const { return notRestored_; }
+
+ private:
+  // How often the font of a file was withdrawn, under any of entries 0 to last.
+  int WithdrawnFrom(const std::wstring& fileKey, long last) const {
+    int n = 0;
+    for (long i = 0; i <= last; ++i) n += fileKeys_[i] == fileKey ? withdrawn_[i] : 0;
+    return n;
+  }
+
+  const FontKeys& keys_;
+  const FontRegInfo& info_;
+  const std::vector<std::wstring>& paths_;
+  std::vector<std::wstring> fileKeys_;
+  std::vector<int> withdrawn_;
+  std::vector<bool> deleted_;
+  std::wstring kept_;
+  std::vector<std::wstring> notRestored_;
+};
 
 // Other programs learn of added and removed fonts only from this broadcast. A window that
 // does not answer must not hang the removal.
@@ -164,19 +249,18 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
   std::vector<std::wstring> paths;
   for (long i = 0; i <= info.lMax; ++i) paths.push_back(FontFilePathOf(fontsFolder, info.Entries[i]));
   if (ReportNotReady(owner, FilesAllowRemoval(fontsFolder, info, paths))) return result;
-  // The shell is given each file once, and only the files there are: a value whose file
-  // is already gone is removed with the others.
-  std::vector<std::wstring> files;
-  for (const auto& path : DistinctPaths(paths))
-    if (Cmmdl_FileExists::FileExists(path)) files.push_back(path);
+  Withdrawal withdrawal(keys, info, paths);
+  // A value whose file is already gone is removed with the others.
+  const std::vector<std::wstring> files = withdrawal.Files();
 
   const int neighbour = NeighbourIndex(static_cast<int>(lIndex), N, itemText);
   result.neighbour = neighbour >= 0 ? itemText(neighbour) : std::wstring();
-  preview(result.neighbour.empty() ? L"System" : result.neighbour);
+  result.standIn = StandIn(neighbour, itemText, files);
+  preview(result.standIn);
 
-  if (!WithdrawAndDelete(keys, info, paths)) {
+  if (!withdrawal.WithdrawAndDelete()) {
     preview(itemText(static_cast<int>(lIndex)));
-    ReportNotReady(owner, Readiness::NotReady);
+    ReportNotReady(owner, Readiness::NotReady, withdrawal.NotRestored());
     return result;
   }
   BroadcastFontChange();
@@ -186,12 +270,9 @@ RemovalResult RemoveFont(HWND owner, std::wstring_view fontsFolder, long& lIndex
     return result;
   }
   result.outcome = RemovalResult::Outcome::Kept;
-  for (long i = 0; i <= info.lMax; ++i) {
-    if (!Cmmdl_FileExists::FileExists(paths[i])) continue;
-    result.kept += L"\r\n" + info.Entries[i].strFileName;
-    ::AddFontResourceW(paths[i].c_str());
-    PutBack(keys, info.Entries[i]);
-  }
+  withdrawal.Restore(info.lMax, /*afterMove=*/true);
+  result.kept = withdrawal.Kept();
+  result.notRestored = withdrawal.NotRestored();
   // The others were told the fonts went; they must learn that some came back.
   BroadcastFontChange();
   return result;

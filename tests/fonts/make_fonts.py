@@ -49,6 +49,9 @@ COLLECTIONS = {
     'gbx-cam.ttc': [('Gbx Cam', None), ('Gbx Cam Math', None)],
 }
 FAKE_FON = 'gbx-omega.fon'
+# A font renamed in place, as a tool that does not recompute checksums renames one: of the
+# same size and head (table directory, checksums included) as the font it was made from.
+TWINS = ('gbx-twina.ttf', 'Gbx Twin A', 'gbx-twinb.ttf', 'Gbx Twin B')
 # Crafted name tables for the name reader's fuzzer to start from: (records, characters each).
 # Every record's text overlaps the others', so a small file claims many long names.
 CRAFTED = {'crafted-many-names.ttf': (300, 2), 'crafted-long-names.ttf': (300, 200)}
@@ -121,6 +124,16 @@ if __name__ == '__main__':
         with open(os.path.join(here, file), 'wb') as f:
             f.write(crafted(records, chars))
         print(file, records, chars)
+    file, family, twin_file, twin_family = TWINS
+    build(None, family).save(os.path.join(here, file))
+    with open(os.path.join(here, file), 'rb') as f:
+        data = f.read()
+    for a, b in ((family.encode('ascii'), twin_family.encode('ascii')),
+                 (family.encode('utf-16-be'), twin_family.encode('utf-16-be'))):
+        data = data.replace(a, b)
+    with open(os.path.join(here, twin_file), 'wb') as f:
+        f.write(data)
+    print(file, twin_file)
     with open(os.path.join(here, FAKE_FON), 'wb') as f:
         f.write(b'MZ not really a bitmap font, only a file to move to the recycle bin\n')
     print(FAKE_FON)

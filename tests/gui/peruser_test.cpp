@@ -41,6 +41,20 @@ TEST_F(PerUserFonts, AFailedMoveRestoresTheUsersValuesWithTheirDataAndType) {
   EXPECT_EQ(InUserFolder("gbx-quadb.ttf"), Original("gbx-quadb.ttf"));
 }
 
+TEST_F(PerUserFonts, AValueThatCannotBePutBackIsNamedAndTheFontsCountAsChanged) {
+  InstallForUser({{"Gbx Quad (TrueType)", "gbx-quad.ttf"}});
+  Search(*form, L"gbx quad");
+  Select(L"Gbx Quad");
+  // Another program deletes the user's fonts key after the values went, before the file moves.
+  FontChangeListener meanwhile([] { RegDeleteKeyA(HKEY_CURRENT_USER, registry::kFontsKey); });
+  const auto said = RemoveHolding(UserFontsFolder() + "gbx-quad.ttf");
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_EQ(said[1].text, FromCp932(UserFontsFolder()) +
+                              L"gbx-quad.ttf を削除できませんでした。\r\n\r\nファイルが使用中の可能性があります。\r\n\r\n"
+                              L"次の登録を元に戻せませんでした。フォントは変更されています。\r\nGbx Quad (TrueType)");
+  EXPECT_EQ(InUserFolder("gbx-quad.ttf"), Original("gbx-quad.ttf"));
+}
+
 TEST_F(PerUserFonts, AFamilyWithAValueInEachKeyIsCopiedAndRemovedWhole) {
   Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}});
   InstallForUser({{"Gbx Solo Bold (TrueType)", "gbx-sib.ttf"}});

@@ -20,6 +20,7 @@ using registry::FontValue;
 struct FontFile {
   const char* value;  // registry value name
   const char* file;   // file in tests/fonts, installed under the same name
+  std::string data = {};  // the value's data when it spells the file otherwise
 };
 inline std::wstring W(const std::string& utf8) { return FromUtf8(utf8); }
 
@@ -63,7 +64,7 @@ class Removal : public ForegroundWindow {
     for (const FontFile& f : files) {
       const std::wstring to = W(FontsFolder() + f.file);
       ASSERT_TRUE(CopyFileW(W(std::string(GBX_FONTS_DIR) + "\\" + f.file).c_str(), to.c_str(), FALSE)) << f.file;
-      registry::SetFontValue(f.value, f.file);
+      registry::SetFontValue(f.value, f.data.empty() ? f.file : f.data);
       AddFontResourceW(to.c_str());
       installed_.push_back(f);
     }

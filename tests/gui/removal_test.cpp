@@ -50,36 +50,54 @@ TEST_F(Removal, AFamilyOfFourStylesGoesInOneOperation) {
 }
 
 // Fonts in the shapes Windows 10/11 holds them in, each copied and removed with nothing lost:
-// no value is left naming a file that left, and every file that left is in the recycle bin
-// and was named in the question.
+// no value is left naming a file that left, every file that left is in the recycle bin and
+// was named in the question, and no other font's file went with them. While the files move,
+// the preview holds none of them (on Windows a face in use holds its file).
 TEST_F(Removal, AFontIsFoundWholeInEveryShapeWindowsHoldsFontsIn) {
-  // Files of the same sizes as gbx-café.ttf and gbx-cafeb.ttf, but other fonts.
-  Install({{"Gbx Solo (TrueType)", "gbx-solo.ttf"}, {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"}});
+  // Files of the same sizes as gbx-café.ttf and gbx-cafeb.ttf but other fonts; one of the same
+  // size and head as gbx-twina.ttf, renamed in place; and one listed above them all.
+  const std::vector<FontFile> others{{"Gbx Solo (TrueType)", "gbx-solo.ttf"},
+                                     {"Gbx Quad Bold (TrueType)", "gbx-quadb.ttf"},
+                                     {"Gbx Twin B (TrueType)", "gbx-twinb.ttf"},
+                                     {"Gbx Alpha (TrueType)", "gbx-alpha.ttf"}};
+  Install(others);
+  const std::string fonts = FontsFolder();
   struct Row {
     const char* what;
     std::vector<FontFile> files;  // all of them the font's
     const wchar_t* name;          // as the list shows it
     std::wstring copied;
+    const wchar_t* standIn;   // the preview's face while the files move
+    const wchar_t* selected;  // afterwards
   };
   const Row rows[] = {
-      {"a family over two collections",
+      {"a family over two collections, the entry above in the same files",
        {{"Gbx Mei & Gbx Mei UI (TrueType)", "gbx-mei.ttc"}, {"Gbx Mei Bold & Gbx Mei UI Bold (TrueType)", "gbx-meib.ttc"}},
-       L"Gbx Mei UI", L"gbx-mei.ttc\r\ngbx-meib.ttc\r\n"},
+       L"Gbx Mei UI", L"gbx-mei.ttc\r\ngbx-meib.ttc\r\n", L"Gbx Alpha", L"Gbx Alpha"},
       {"a collection's member whose bold and italic are single files",
        {{"Gbx Cam & Gbx Cam Math (TrueType)", "gbx-cam.ttc"}, {"Gbx Cam Bold (TrueType)", "gbx-camb.ttf"},
         {"Gbx Cam Italic (TrueType)", "gbx-cami.ttf"}},
-       L"Gbx Cam", L"gbx-cam.ttc\r\ngbx-camb.ttf\r\ngbx-cami.ttf\r\n"},
+       L"Gbx Cam", L"gbx-cam.ttc\r\ngbx-camb.ttf\r\ngbx-cami.ttf\r\n", L"Gbx Alpha", L"Gbx Alpha"},
       {"a family name of 40 characters, listed cut at 31",
        {{"Gbx Variable Display Semibold Compressed (TrueType)", "gbx-variable.ttf"}}, L"Gbx Variable Display Semibold C",
-       L"gbx-variable.ttf\r\n"},
+       L"gbx-variable.ttf\r\n", L"Gbx Twin B", L"Gbx Twin B"},
       {"a file and a value named outside code page 932",
        {{"Gbx Cafe (TrueType)", "gbx-café.ttf"}, {"Gbx Café Bold (TrueType)", "gbx-cafeb.ttf"}}, L"Gbx Cafe",
-       L"gbx-café.ttf\r\ngbx-cafeb.ttf\r\n"},
+       L"gbx-café.ttf\r\ngbx-cafeb.ttf\r\n", L"Gbx Alpha", L"Gbx Alpha"},
+      {"one file under two values, one spelling it in capitals outside ASCII",
+       {{"Gbx Cafe (TrueType)", "gbx-café.ttf"}, {"Gbx Cafe Regular", "gbx-café.ttf", "GBX-CAFÉ.TTF"}}, L"Gbx Cafe",
+       L"gbx-café.ttf\r\n", L"Gbx Alpha", L"Gbx Alpha"},
+      {"one file under two values, through a variable and by its full path",
+       {{"Gbx Cafe (TrueType)", "gbx-café.ttf", "%WINDIR%\\Fonts\\gbx-café.ttf"},
+        {"Gbx Cafe Regular", "gbx-café.ttf", fonts + "gbx-café.ttf"}},
+       L"Gbx Cafe", L"%WINDIR%\\Fonts\\gbx-café.ttf\r\n", L"Gbx Alpha", L"Gbx Alpha"},
       {"one collection under two values", {{"Gbx CollA (TrueType)", "gbx-coll.ttc"}, {"Gbx CollB (TrueType)", "gbx-coll.ttc"}},
-       L"Gbx CollA", L"gbx-coll.ttc\r\ngbx-coll.ttc\r\n"},
+       L"Gbx CollA", L"gbx-coll.ttc\r\n", L"Gbx Alpha", L"Gbx Alpha"},
       {"a bitmap font under two values, one of them no name of the font's",
        {{"Gbx Omega 8,10,12 (VGA res)", "gbx-omega.fon"}, {"Gbx Sans Serif (VGA res)", "gbx-omega.fon"}}, L"Gbx Omega",
-       L"gbx-omega.fon\r\n"},
+       L"gbx-omega.fon\r\n", L"Gbx Alpha", L"Gbx Alpha"},
+      {"a font renamed in place beside the one it was made from",
+       {{"Gbx Twin A (TrueType)", "gbx-twina.ttf"}}, L"Gbx Twin A", L"gbx-twina.ttf\r\n", L"Gbx Solo", L"Gbx Solo"},
   };
   for (const Row& r : rows) {
     Install(r.files);
@@ -89,6 +107,10 @@ TEST_F(Removal, AFontIsFoundWholeInEveryShapeWindowsHoldsFontsIn) {
     form->m_List_Copy_Click(1);
     EXPECT_EQ(ClipboardText(form->Handle()), r.copied) << r.what;
 
+    std::wstring standIn;
+    FontChangeListener moving([&] {
+      if (standIn.empty()) standIn = FaceOf(PreviewFont(*form));
+    });
     const auto said = Remove(IDYES);
     ASSERT_EQ(said.size(), 1u) << r.what << ": the question only";
     for (const FontFile& f : r.files) {
@@ -97,8 +119,9 @@ TEST_F(Removal, AFontIsFoundWholeInEveryShapeWindowsHoldsFontsIn) {
       EXPECT_EQ(FontValue(f.value), "<none>") << r.what << ": " << f.value;
       EXPECT_EQ(InTrash(f.file), Original(f.file)) << r.what << ": " << f.file;
     }
-    EXPECT_EQ(InFontsFolder("gbx-solo.ttf") + InFontsFolder("gbx-quadb.ttf"), Original("gbx-solo.ttf") + Original("gbx-quadb.ttf"))
-        << r.what << ": the others stay";
+    EXPECT_EQ(standIn, r.standIn) << r.what;
+    EXPECT_EQ(form->List1.SelectedText(), r.selected) << r.what;
+    for (const FontFile& f : others) EXPECT_EQ(InFontsFolder(f.file), Original(f.file)) << r.what << ": the others stay";
     EmptyTrash();
   }
 }

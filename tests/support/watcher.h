@@ -40,13 +40,18 @@ struct MessageBoxSeen {
 void ReadAndAnswer(HWND box, int button, MessageBoxSeen& seen);
 
 // While it lives, a top-level window of this thread counts the font-change broadcasts that
-// reach it: other programs learn of font changes only from them.
+// reach it: other programs learn of font changes only from them. `heard` runs on each, in
+// the middle of what the broadcaster does.
 class FontChangeListener {
  public:
-  FontChangeListener() {
+  explicit FontChangeListener(std::function<void()> heard = {}) {
+    then_ = std::move(heard);
     WNDCLASSA wc{};
     wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
-      heard_ += msg == WM_FONTCHANGE;
+      if (msg == WM_FONTCHANGE) {
+        ++heard_;
+        if (then_) then_();
+      }
       return DefWindowProcA(hwnd, msg, wp, lp);
     };
     wc.lpszClassName = "GbxFontChangeListener";
@@ -54,10 +59,14 @@ class FontChangeListener {
     hwnd_ = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     heard_ = 0;
   }
-  ~FontChangeListener() { DestroyWindow(hwnd_); }
+  ~FontChangeListener() {
+    DestroyWindow(hwnd_);
+    then_ = nullptr;
+  }
   int Heard() const { return heard_; }
 
  private:
   static inline int heard_ = 0;
+  static inline std::function<void()> then_;
   HWND hwnd_;
 };
