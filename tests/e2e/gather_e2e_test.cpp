@@ -239,12 +239,19 @@ void Choose(DWORD process, HWND list, const wchar_t* entry, WORD accessKey) {
   const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
   POINT at{20, static_cast<LONG>((index - SendMessageW(list, LB_GETTOPINDEX, 0, 0)) * height + height / 2)};
   ClientToScreen(list, &at);
+  // The keys go to the program only while its window is at the front.
+  ASSERT_TRUE(input::MakeForeground(GetAncestor(list, GA_ROOT), &Idle)) << "the program has the keyboard";
   input::MoveMouse(at, &Idle);
   input::MouseButtons(MOUSEEVENTF_RIGHTDOWN);
   input::MouseButtons(MOUSEEVENTF_RIGHTUP);
-  ASSERT_TRUE(input::WaitUntil([&] { return input::VisibleWindowOf(process, "#32768"); }, &Idle, 5000)) << "the menu opened";
+  const DWORD thread = GetWindowThreadProcessId(list, nullptr);
+  ASSERT_TRUE(input::WaitUntil([&] { return input::VisibleWindowOf(process, "#32768") && input::InMenu(thread); }, &Idle,
+                               5000))
+      << "the menu opened and takes the keyboard";
   EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), index) << "on the entry under the pointer";
   input::PressKey(accessKey);
+  ASSERT_TRUE(input::WaitUntil([&] { return !input::VisibleWindowOf(process, "#32768"); }, &Idle, 5000))
+      << "the menu took the key";
 }
 
 }  // namespace

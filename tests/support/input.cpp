@@ -86,7 +86,10 @@ void PressKeyAndWait(WORD vk, const std::function<void()>& pump, bool shift, boo
   EXPECT_TRUE(WaitUntil([&] { return t_keyUps >= want; }, pump, 3000)) << "key " << vk << " was never taken";
 }
 
-void MoveMouse(POINT screen, const std::function<void()>& pump) {
+namespace {
+
+void SendMove(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
   INPUT in{};
   in.type = INPUT_MOUSE;
   in.mi.dx = g_dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
@@ -94,14 +97,59 @@ void MoveMouse(POINT screen, const std::function<void()>& pump) {
   g_moved = true;
   in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   SendInput(1, &in, sizeof in);
+}
+
+// Whether this thread's windows are told of the pointer's moves to the point: one of them
+// holds the mouse, or lies under the point.
+bool MovesComeHere(POINT screen) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && info.hwndCapture) return true;
+  const HWND under = WindowFromPoint(screen);
+  return under && GetWindowThreadProcessId(under, nullptr) == GetCurrentThreadId();
+}
+
+}  // namespace
+
+// A point one pixel beside the given one over the same window, or the point itself.
+POINT Beside(POINT screen) {
+  const HWND under = WindowFromPoint(screen);
+  for (const POINT p : {POINT{screen.x, screen.y + 1}, POINT{screen.x, screen.y - 1}, POINT{screen.x + 1, screen.y},
+                        POINT{screen.x - 1, screen.y}})
+    if (WindowFromPoint(p) == under) return p;
+  return screen;
+}
+
+void MoveMouse(POINT screen, const std::function<void()>& pump) {
+  Count();
+  const bool here = MovesComeHere(screen);
+  SendMove(screen);
+  DWORD sent = GetTickCount();
   EXPECT_TRUE(WaitUntil(
       [&] {
         POINT now;
         GetCursorPos(&now);
-        return now.x == screen.x && now.y == screen.y;
+        const bool there = now.x == screen.x && now.y == screen.y;
+        const bool heard = t_lastMove.x == screen.x && t_lastMove.y == screen.y;
+        if (there && (!here || heard)) return true;
+        // Under Wine a late report of an earlier position can take the pointer back there, or
+        // reach the window after the move did; and a pointer already at the point is not
+        // reported again. Either way the pointer goes there once more, by way of a pixel beside.
+        if (GetTickCount() - sent > 50) {
+          if (there) SendMove(Beside(screen));
+          SendMove(screen);
+          sent = GetTickCount();
+        }
+        return false;
       },
-      pump, 2000))
-      << "the pointer never reached " << screen.x << "," << screen.y;
+      pump, 3000))
+      << "the pointer never reached " << screen.x << "," << screen.y << (here ? ", or its window never heard" : "");
+}
+
+bool InMenu(DWORD thread) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(thread, &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) && info.hwndMenuOwner;
 }
 
 void KeepMouseAt(POINT screen, const std::function<void()>& pump) {

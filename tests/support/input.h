@@ -16,8 +16,13 @@ void PressKey(WORD vk, bool shift = false, bool alt = false, bool ctrl = false);
 void PressKeyAndWait(WORD vk, const std::function<void()>& pump, bool shift = false, bool alt = false,
                      bool ctrl = false);
 
-// Moves the mouse pointer to a point of the screen and waits until it is there.
+// Moves the mouse pointer to a point of the screen and waits until it is there and, when a
+// window of this thread lies under it or holds the mouse, until the last move this thread
+// took was to the point: by then the window has handled it. A late report of an earlier
+// place, which Wine may deliver after the move, is answered with the move again.
 void MoveMouse(POINT screen, const std::function<void()>& pump);
+// Whether the thread shows a menu and takes the keyboard for it.
+bool InMenu(DWORD thread);
 // For waits on what hovering does: moves the pointer again unless the last mouse move this
 // thread took from its queue was at the point. Under Wine the X server's late report of an
 // earlier position can put the pointer back there, even after it has arrived.
