@@ -3,6 +3,7 @@
 Each has a family name of its own and a handful of glyphs; nothing else matters.
 Needs fontTools (Debian: python3-fonttools). Run: python3 make_fonts.py"""
 import os
+import struct
 
 from fontTools.fontBuilder import FontBuilder
 from fontTools.pens.ttGlyphPen import TTGlyphPen
@@ -36,6 +37,14 @@ FONTS = {
     'gbx-camb.ttf': ('Gbx Cam', 'Bold'),
     'gbx-cami.ttf': ('Gbx Cam', 'Italic'),
 }
+# Faces that hold different parts of a Japanese text: Latin only, kana only, and a few kanji
+# with two characters beyond the Basic Multilingual Plane (𠮷, 🍣), which only a format-12
+# map can hold.
+CHARS = {
+    'gbx-latin.ttf': ('Gbx Latin', ''.join(chr(c) for c in range(0x21, 0x7F))),
+    'gbx-kana.ttf': ('Gbx Kana', ''.join(chr(c) for c in list(range(0x3041, 0x3097)) + list(range(0x30A1, 0x30FB)))),
+    'gbx-sushi.ttf': ('Gbx Sushi', '\u91ce\u5bb6\U00020bb7\U0001f363'),
+}
 # A face whose lines are far taller than its size, for list rows that must follow the font.
 TALL = ('gbx-tall.ttf', 'Gbx Tall', 1500, 700)
 # Collections (faces: family, Japanese family, style), and a file that only claims to be a
@@ -55,15 +64,25 @@ TWINS = ('gbx-twina.ttf', 'Gbx Twin A', 'gbx-twinb.ttf', 'Gbx Twin B')
 # Crafted name tables for the name reader's fuzzer to start from: (records, characters each).
 # Every record's text overlaps the others', so a small file claims many long names.
 CRAFTED = {'crafted-many-names.ttf': (300, 2), 'crafted-long-names.ttf': (300, 200)}
+CMAP_SEEDS = ('cmap-sushi.bin', 'cmap-overlapping.bin')
 JAPAN = 1 << 17  # OS/2 code page range bit for JIS/Japan (932): the system lists "@" faces too
 
 
 def crafted(records, chars):
     """A font whose one table is a name table of overlapping family records."""
-    import struct
     table = struct.pack('>HHH', 0, records, 6) + b''.join(
         struct.pack('>HHHHHH', 3, 1, 0x409, 1, 2 * chars, 2 * i) for i in range(records))
     return struct.pack('>IHHHH', 0x00010000, 1, 0, 0, 0) + b'name' + struct.pack('>III', 0, 28, len(table)) + table
+
+
+def overlapping_cmap(segments):
+    """A format-4 map whose segments all cover the same codes through its glyph id array."""
+    x2 = 2 * segments
+    sub = struct.pack('>HHHHHHH', 4, 0, 0, x2, 0, 0, 0) + struct.pack('>%dH' % segments, *[0xFFFE] * segments)
+    sub += struct.pack('>H', 0) + struct.pack('>%dH' % segments, *[0x20] * segments)
+    sub += struct.pack('>%dH' % segments, *[0] * segments) + struct.pack('>%dH' % segments, *[2] * segments)
+    sub += struct.pack('>%dH' % 64, *range(1, 65))
+    return struct.pack('>HHHHI', 0, 1, 3, 1, 12) + sub
 
 
 def box_glyph(x0, y0, x1, y1):
@@ -76,14 +95,22 @@ def box_glyph(x0, y0, x1, y1):
     return pen.glyph()
 
 
-def build(path, family, style='Regular', ascent=800, descent=200, japanese=None):
-    names = ['.notdef', 'space', 'A', 'a']
+def build(path, family, style='Regular', ascent=800, descent=200, japanese=None, chars=None):
+    """chars: the characters the face holds besides the space, each drawn as a box; "Aa" when
+    not given. Characters beyond the Basic Multilingual Plane give it a format-12 map too."""
+    chars = 'Aa' if chars is None else chars
+    glyph = {c: c if c in 'Aa' else 'u%04X' % ord(c) for c in chars}
+    names = ['.notdef', 'space'] + [glyph[c] for c in chars]
     fb = FontBuilder(1000, isTTF=True)
     fb.setupGlyphOrder(names)
-    fb.setupCharacterMap({0x20: 'space', 0x41: 'A', 0x61: 'a'})
+    cmap = {0x20: 'space'}
+    cmap.update({ord(c): glyph[c] for c in chars})
+    fb.setupCharacterMap(cmap)
     empty = TTGlyphPen(None).glyph()
-    fb.setupGlyf({'.notdef': box_glyph(50, 0, 450, 700), 'space': empty,
-                  'A': box_glyph(50, 0, 550, 700), 'a': box_glyph(50, 0, 450, 500)})
+    glyphs = {'.notdef': box_glyph(50, 0, 450, 700), 'space': empty}
+    glyphs.update({glyph[c]: box_glyph(50, 0, 550, 700) if ord(c) > 0x7F or c.isupper()
+                   else box_glyph(50, 0, 450, 500) for c in chars})
+    fb.setupGlyf(glyphs)
     fb.setupHorizontalMetrics({n: (600, 50) for n in names})
     fb.setupHorizontalHeader(ascent=ascent, descent=-descent)
     bold, italic = 'Bold' in style, 'Italic' in style
@@ -112,6 +139,20 @@ if __name__ == '__main__':
     for file, (family, style, *japanese) in FONTS.items():
         build(None, family, style, japanese=japanese[0] if japanese else None).save(os.path.join(here, file))
         print(file, family, style, *japanese)
+    for file, (family, chars) in CHARS.items():
+        build(None, family, chars=chars).save(os.path.join(here, file))
+        print(file, family)
+    # The fuzzer reads its inputs as character maps too: one of a real shape (formats 4 and
+    # 12), and one of overlapping segments through the glyph id array.
+    with open(os.path.join(here, 'gbx-sushi.ttf'), 'rb') as f:
+        data = f.read()
+    at = data.index(b'cmap')
+    offset, length = struct.unpack('>II', data[at + 8:at + 16])
+    with open(os.path.join(here, CMAP_SEEDS[0]), 'wb') as f:
+        f.write(data[offset:offset + length])
+    with open(os.path.join(here, CMAP_SEEDS[1]), 'wb') as f:
+        f.write(overlapping_cmap(40))
+    print(*CMAP_SEEDS)
     file, family, ascent, descent = TALL
     build(None, family, ascent=ascent, descent=descent).save(os.path.join(here, file))
     print(file, family)
