@@ -49,7 +49,7 @@ int Floor() {
 // Handles every message already queued, as the program's own loop would.
 void Pump() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ui::Form::Dispatch(msg);
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ui::Form::Dispatch(msg);
 }
 
 // This process's live GDI objects, counted in the handle table that the system maps into

@@ -13,6 +13,8 @@ void Form1::EnumFont0(long lType) {
   switch (lType) {
     case 0:
       strPattern = L"*";
+      // A gather reads the faces afresh: so does the next narrowing.
+      narrowing.Forget();
       break;
     case 1:
       strPattern = catalogue::PatternForSearch(Combo1.Text());
@@ -30,6 +32,7 @@ void Form1::EnumFont0(long lType) {
   List1.SetRedraw(false);
   Command1.SetEnabled(false);
   pBar.Move(0, pBar.Top(), 15, pBar.Height());
+  ShowProgress();
   // Filled and filtered in one: see GetFont.
   const int lastVertical = mdl_GetFont::GetFont(*this, catalogue::Pattern(strPattern, catalogue::UserLocaleCaseMap()));
   ::MessageBeep(MB_OK);
@@ -44,6 +47,7 @@ void Form1::EnumFont0(long lType) {
     List1.SetTopIndex(first);
   }
   Command1.SetEnabled(true);
+  ShowListed();
   // Redraw first: the scroll bar the new names need is laid out while the list is still off
   // the screen, at a fraction of what it costs on a shown list.
   List1.SetRedraw(true);

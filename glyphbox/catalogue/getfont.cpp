@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,31 +47,20 @@ std::vector<size_t> ListOrder(const std::vector<std::wstring>& names, LCID local
 
 }  // namespace
 
-// One pass of the enumeration gives the faces and N. (A process's first pass spends nearly
-// all its time before it reports the first font: the bar grows while the list fills.) The
-// names are put in the list's order once, and only those the filter keeps go into the list:
-// adding every name for the list to sort, and deleting most of them again, cost far more
-// than the enumeration itself for a few hundred fonts.
-int GetFont(Form1& form, const catalogue::Pattern& pattern) try {
+int FillList(Form1& form, const std::vector<std::wstring>& names, const std::function<bool(size_t k)>& keep) {
   lFontCount = 0;
-  std::vector<std::wstring> reported;
-  {
-    ui::WindowDc dc(form.Handle());
-    ::EnumFontsA(dc.Get(), nullptr, &EnumFontsProc, reinterpret_cast<LPARAM>(&reported));
-  }
-  if (reported.empty()) return 0;  // no step to compute: nothing is listed
-  dblFontStep = 1.0 / static_cast<double>(reported.size());
+  if (names.empty()) return 0;  // no step to compute: nothing is listed
+  dblFontStep = 1.0 / static_cast<double>(names.size());
   lBarWidth = ui::RoundHalfEven(form.Picture2.ScaleWidth());
-
-  std::vector<std::wstring> sorted;
-  sorted.reserve(reported.size());
-  for (size_t i : ListOrder(reported, form.List1.Locale())) sorted.push_back(std::move(reported[i]));
-  const catalogue::FilterPlan plan = catalogue::PlanFilter(sorted, pattern, catalogue::UserLocaleCaseMap());
-
+  int listed = 0, lastVertical = 0;
   double width = 0;
   Clock::time_point moved{};
-  for (size_t k = 0; k < sorted.size(); ++k) {
-    if (plan.keep[k]) form.List1.AppendItem(sorted[k]);
+  for (size_t k = 0; k < names.size(); ++k) {
+    if (keep(k)) {
+      form.List1.AppendItem(names[k]);
+      if (names[k].starts_with(L'@')) lastVertical = listed;
+      ++listed;
+    }
     width = lFontCount * dblFontStep * lBarWidth;
     if (const Clock::time_point now = Clock::now(); now - moved >= kFrame) {
       form.pBar.SetWidth(width);
@@ -78,9 +68,35 @@ int GetFont(Form1& form, const catalogue::Pattern& pattern) try {
     }
     ++lFontCount;
   }
-  // The bar ends at the width the last font gave it, whenever it last moved.
+  // The bar ends at the width the last name gave it, whenever it last moved.
   form.pBar.SetWidth(width);
-  return plan.lastVertical;
+  return lastVertical;
+}
+
+// One pass of the enumeration gives the faces and N. (A process's first pass spends nearly
+// all its time before it reports the first font: the bar grows while the list fills.) The
+// names are put in the list's order once, and only those the filter keeps go into the list:
+// adding every name for the list to sort, and deleting most of them again, cost far more
+// than the enumeration itself for a few hundred fonts. While the list is narrowed, each
+// name the filter keeps is asked whether its face holds the preview's characters as the bar
+// passes it: the first narrowing reads each face's map there.
+int GetFont(Form1& form, const catalogue::Pattern& pattern) try {
+  form.narrowing.matches.clear();
+  std::vector<std::wstring> reported;
+  {
+    ui::WindowDc dc(form.Handle());
+    ::EnumFontsA(dc.Get(), nullptr, &EnumFontsProc, reinterpret_cast<LPARAM>(&reported));
+  }
+  std::vector<std::wstring> sorted;
+  sorted.reserve(reported.size());
+  for (size_t i : ListOrder(reported, form.List1.Locale())) sorted.push_back(std::move(reported[i]));
+  const catalogue::FilterPlan plan = catalogue::PlanFilter(sorted, pattern, catalogue::UserLocaleCaseMap());
+  const auto holds = form.NarrowedTo();
+  return FillList(form, sorted, [&](size_t k) {
+    if (!plan.keep[k]) return false;
+    form.narrowing.matches.push_back(sorted[k]);
+    return holds(sorted[k]);
+  });
 } catch (...) {
   // Out of memory for the names: the list keeps what it has, and the gather's steps after
   // this one still run.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fonts/facedc.h"
 #include "fonts/fontnames.h"
 #include "ui/handles.h"
 #include "ui/text.h"
@@ -55,26 +56,6 @@ std::optional<LoadedFile> SelectedFile(HDC dc) {
   return file;
 }
 
-// A memory DC with the face selected; Selected() is false when the platform stood in
-// another face for it.
-class FaceOnDc {
- public:
-  explicit FaceOnDc(const LOGFONTA& face)
-      : dc_(::CreateCompatibleDC(nullptr)), font_(::CreateFontIndirectA(&face)), selection_(dc_.Get(), font_.Get()) {
-    char selected[LF_FACESIZE] = {};
-    ::GetTextFaceA(dc_.Get(), LF_FACESIZE, selected);
-    selected_ = font_ && ::lstrcmpiA(selected, face.lfFaceName) == 0;
-  }
-  HDC Dc() const { return dc_.Get(); }
-  bool Selected() const { return selected_; }
-
- private:
-  ui::UniqueMemoryDc dc_;
-  ui::UniqueFont font_;
-  ui::Selection selection_;
-  bool selected_ = false;
-};
-
 ReadAt ReadFromFile(HANDLE file) {
   return [file](uint64_t offset, unsigned char* into, size_t size) -> size_t {
     OVERLAPPED at{};
@@ -109,7 +90,7 @@ LoadedFamily LoadedFiles(std::wstring_view family) {
   for (const LOGFONTA& face : faces) {
     // The platform stands in another face for one it cannot make: that face's file is not
     // the family's.
-    const FaceOnDc selected(face);
+    const fonts::FaceOnDc selected(face);
     auto file = selected.Selected() ? SelectedFile(selected.Dc()) : std::nullopt;
     if (file && !file->print.head.empty()) {
       file->face = face;
@@ -131,7 +112,7 @@ bool LoadedFamily::Holds(const std::wstring& path) const {
   const FontFilePrint print{*size, FontFileHead(fromFile)};
   for (const LoadedFile& loaded : files) {
     if (loaded.print != print) continue;
-    const FaceOnDc selected(loaded.face);
+    const fonts::FaceOnDc selected(loaded.face);
     if (selected.Selected() &&
         SameBytes(ReadFromFace(selected.Dc(), loaded.table, static_cast<DWORD>(*size)), fromFile, *size))
       return true;

@@ -9,7 +9,8 @@
 #include "mainwnd/form1.h"
 
 void Form1::List1_MouseDown(int Button, int, double X, double Y) {
-  if (List1.Count() == 0 || Button != 2) return;
+  // A list narrowed to nothing still opens the menu, which ends the narrowing.
+  if ((List1.Count() == 0 && !narrowing.On()) || Button != 2) return;
   // The row really under the pointer, as the list lays its rows out: an estimate from the
   // font size picks the wrong row as soon as rows are taller than the size.
   List1.SetListIndex(List1.RowAt(X, Y));

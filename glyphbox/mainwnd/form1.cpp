@@ -20,12 +20,15 @@ void Form1::Load() {
   // nothing can be dropped on a window not yet seen.
   AddTooltips();
   text2Drops.Register(Text2.Handle());
+  ShowLacking();
 }
 
 bool Form1::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
   // OLE holds the preview's drop target until it is revoked, which only works while the
   // window still exists.
   if (msg == WM_DESTROY) text2Drops.Revoke();
+  // Fonts came or went: what was read of their maps may no longer hold.
+  if (msg == WM_FONTCHANGE) narrowing.Forget();
   return ui::Form::OnMessage(msg, wp, lp, result);
 }
 
@@ -39,7 +42,7 @@ void Form1::CreateControls() {
   Bar.Create(form, {2535, 120, 45, 4545});
   Bar.SetBackColor(::GetSysColor(COLOR_BTNFACE));
   Bar.SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)));
-  Text2.Create(form, {2595, 120, 5460, 4560}, ui::TextBox::Kind::MultiLine);
+  Text2.Create(form, {2595, 120, 5460, 4560}, ui::TextBox::Kind::MultiLine, /*unicode=*/true);
   Text2.SetMaxLength(0);  // no limit: a dropped file's 32,801 bytes fit whole
 
   Frame1.Create(form, {0, 4680, 8175, 1095}, ui::Panel::Look::Frame);
@@ -49,6 +52,7 @@ void Form1::CreateControls() {
   // Left of the strip's visible part until the first gather.
   pBar.Create(Picture2.Handle(), {-15, 15, 15, 165});
   pBar.SetBackColor(RGB(0, 0, 128));
+  Label3.Create(Picture2, {60, 30, 6255, 195}, L"");
   Check1.Create(frame, {2640, 270, 735, 225}, L"&Bold");
   Check2.Create(frame, {3375, 270, 735, 225}, L"&Itaric");
   Check3.Create(frame, {4110, 270, 1095, 225}, L"S&trikethru");
@@ -65,6 +69,9 @@ void Form1::CreateControls() {
   m_List.Append(m_List_Copy, 1, L"ファイル名をコピー(&F)");
   m_List.AppendSeparator();  // item 2 of the copy command: chooses nothing
   m_List.Append(m_List_Remove, 0, L"削除(&D)");
+  m_List.AppendSeparator();
+  m_List.Append(m_List_Narrow, 0, L"プレビューの文字をすべて持つフォントだけ(&V)");
+  Timer1.Create(form, 500);
 
   SetTabOrder({{&Command1}, {&List1}, {&Text2}, {&Check1}, {&Check2}, {&Check3}, {&Check4}, {nullptr, &Label2},
                {&Text1}, {nullptr, &Label1}, {&Combo1}});
@@ -106,7 +113,10 @@ void Form1::WireEvents() {
                                 {List1, ui::on<KeyDown>, &Form1::List1_KeyDown},
                                 {m_List_Copy, ui::on<Click>, &Form1::m_List_Copy_Click},
                                 {m_List_Remove, ui::on<Click>, &Form1::m_List_Remove_Click},
+                                {m_List_Narrow, ui::on<Click>, &Form1::m_List_Narrow_Click},
+                                {Timer1, ui::on<Timer>, &Form1::Timer1_Timer},
                                 {Text2, ui::on<OLEDragDrop>, &Form1::Text2_OLEDragDrop},
+                                {Text2, ui::on<Change>, &Form1::Text2_Change},
                                 {Picture1, ui::on<MouseDown>, &Form1::Picture1_MouseDown},
                                 {Picture1, ui::on<MouseMove>, &Form1::Picture1_MouseMove},
                                 {Picture1, ui::on<MouseUp>, &Form1::Picture1_MouseUp},

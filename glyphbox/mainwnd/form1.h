@@ -1,8 +1,11 @@
 #pragma once
 // The main window "Glyphora". The event table in form1.cpp says what reacts to what; each
 // handler below is defined in the file named above it.
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "catalogue/narrowing.h"
 #include "flatbutton/tracker.h"
 #include "preview/droptarget.h"
 #include "ui/controls.h"
@@ -28,6 +31,7 @@ class Form1 : public ui::Form {
   ui::CommandButton Command1;  // "かき集める": gathers every font
   ui::PictureBox Picture2;     // the progress strip
   ui::Panel pBar;              // the progress bar in the strip
+  ui::Label Label3;            // on the strip, when no bar runs: what the previewed face lacks
   ui::CheckBox Check1, Check2, Check3, Check4;  // bold, italic, strikethrough, underline
   ui::Label Label2;            // "Font &Size": its access key leads to the size box
   ui::TextBox Text1;           // the size box, in points
@@ -36,9 +40,13 @@ class Form1 : public ui::Form {
   ui::PopupMenu m_List;        // the font list's right-click menu
   ui::MenuCommand m_List_Copy;    // items 0 and 1: copy the name, copy the file names
   ui::MenuCommand m_List_Remove;  // remove the font
+  ui::MenuCommand m_List_Narrow;  // list only the faces that hold every character of the preview
+  ui::Timer Timer1;               // a pause in typing: the narrowed list follows the preview's text
 
   // The current list filter.
   std::wstring strPattern;
+  // The narrowing of the list to the faces that can set the preview's text.
+  catalogue::Narrowing narrowing;
 
   // mainwnd/form1.cpp: start-up, shutdown and the gather button.
   void Form_Load();
@@ -52,10 +60,22 @@ class Form1 : public ui::Form {
   void Bar_LostCapture();
 
   // catalogue/enumfont.cpp: gathering the fonts; list1.cpp: the list's selection;
-  // search.cpp: the search box.
+  // search.cpp: the search box; narrow.cpp: the narrowing to the preview's characters.
   void EnumFont0(long lType);
   void List1_Click();
   void Combo1_KeyDown(int KeyCode, int Shift);
+  void m_List_Narrow_Click();
+  void Timer1_Timer();
+  // Lists the names of the last gather or search again, narrowed or not, without asking the
+  // system for its fonts; the selected entry and the first one shown stay where they can.
+  void ListMatches();
+  // The faces the list keeps: every one, or while narrowed those that hold the preview's
+  // characters.
+  std::function<bool(const std::wstring& face)> NarrowedTo();
+  // The strip shows the bar while the list fills; once it is filled, an empty narrowed list
+  // says why, and the strip what the previewed face lacks.
+  void ShowProgress();
+  void ShowListed();
 
   // preview/changefont.cpp: the previewed font, the size box, the style switches.
   void ChangeFont(const std::wstring& strFontName);
@@ -66,6 +86,10 @@ class Form1 : public ui::Form {
   void Text1_KeyPress(int& KeyAscii);
   // preview/drop.cpp: a file dropped on the preview.
   void Text2_OLEDragDrop(IDataObject* Data);
+  // preview/lacking.cpp: what the previewed face lacks of the preview's text.
+  void Text2_Change();
+  void ShowLacking();
+  std::vector<char32_t> PreviewCharacters() const;
 
   // fonts/listmenu.cpp: the list's menu, the copies and the removal.
   void List1_MouseDown(int Button, int Shift, double X, double Y);

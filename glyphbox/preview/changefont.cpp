@@ -3,20 +3,30 @@
 #include "preview/sizebox.h"
 
 void Form1::ChangeFont(const std::wstring& strFontName) {
-  // One new font for the whole change instead of one per attribute. An attribute the
-  // platform cannot use leaves the font as it was; the other steps still apply.
-  ui::TextBox::FontUpdate update(Text2);
-  Text2.SetFontName(strFontName);
-  Text2.SetFontBold(Check1.Checked());
-  Text2.SetFontItalic(Check2.Checked());
-  Text2.SetFontStrikethru(Check3.Checked());
-  Text2.SetFontUnderline(Check4.Checked());
-  int enter = 13;
-  Text1_KeyPress(enter);
+  {
+    // One new font for the whole change instead of one per attribute. An attribute the
+    // platform cannot use leaves the font as it was; the other steps still apply.
+    ui::TextBox::FontUpdate update(Text2);
+    Text2.SetFontName(strFontName);
+    Text2.SetFontBold(Check1.Checked());
+    Text2.SetFontItalic(Check2.Checked());
+    Text2.SetFontStrikethru(Check3.Checked());
+    Text2.SetFontUnderline(Check4.Checked());
+    int enter = 13;
+    Text1_KeyPress(enter);
+  }
+  ShowLacking();
 }
 
-void Form1::Check1_Click() { Text2.SetFontBold(Check1.Checked()); }
-void Form1::Check2_Click() { Text2.SetFontItalic(Check2.Checked()); }
+// A family's bold or italic may come from a file of its own, with a map of its own.
+void Form1::Check1_Click() {
+  Text2.SetFontBold(Check1.Checked());
+  ShowLacking();
+}
+void Form1::Check2_Click() {
+  Text2.SetFontItalic(Check2.Checked());
+  ShowLacking();
+}
 void Form1::Check3_Click() { Text2.SetFontStrikethru(Check3.Checked()); }
 void Form1::Check4_Click() { Text2.SetFontUnderline(Check4.Checked()); }
 

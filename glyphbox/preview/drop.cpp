@@ -64,6 +64,8 @@ void Form1::Text2_OLEDragDrop(IDataObject* Data) {
       Text2.SetText(*text);
     else
       Text2.SetText(ui::FromAnsi(preview::AnsiBytes(bytes, cut, [](char c) { return ::IsDBCSLeadByte(static_cast<BYTE>(c)) != 0; })));
+    ShowLacking();
+    if (narrowing.On()) ListMatches();
   } catch (...) {
     // Any failure leaves the old text, silently.
   }

@@ -1,5 +1,8 @@
 #include "ui/control.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "ui/text.h"
 
 namespace ui {
@@ -10,16 +13,21 @@ RECT ToPixels(const Rect& r) {
 }
 
 void Control::CreateChild(HWND parent, const char* className, std::wstring_view text, DWORD style, DWORD exStyle,
-                          const Rect& r, bool takeOver) {
+                          const Rect& r, bool takeOver, bool unicode) {
   rect_ = r;
   const RECT px = ToPixels(r);
-  const HWND hwnd = ::CreateWindowExA(exStyle, className, ToAnsi(text).c_str(), WS_CHILD | style, px.left, px.top,
-                                      px.right - px.left, px.bottom - px.top, parent, nullptr,
-                                      ::GetModuleHandleA(nullptr), nullptr);
+  const HWND hwnd =
+      unicode ? ::CreateWindowExW(exStyle, std::wstring(className, className + std::strlen(className)).c_str(),
+                                  std::wstring(text).c_str(), WS_CHILD | style, px.left, px.top, px.right - px.left,
+                                  px.bottom - px.top, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr)
+              : ::CreateWindowExA(exStyle, className, ToAnsi(text).c_str(), WS_CHILD | style, px.left, px.top,
+                                  px.right - px.left, px.bottom - px.top, parent, nullptr, ::GetModuleHandleA(nullptr),
+                                  nullptr);
   if (!hwnd) return;
   asked_ = px;
   placed_ = Placed();
   Adopt(hwnd);
+  unicode_ = unicode;
   if (takeOver) TakeOver(hwnd);
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(DefaultUiFont()));
 }
@@ -70,6 +78,11 @@ bool Control::Enabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
 void Control::SetEnabled(bool enabled) { ::EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
 
 std::wstring Control::Text() const {
+  if (unicode_) {
+    std::wstring text(::GetWindowTextLengthW(hwnd_) + 1, L'\0');
+    text.resize(std::max(::GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size())), 0));
+    return text;
+  }
   const int n = ::GetWindowTextLengthA(hwnd_);
   std::string bytes(n + 1, '\0');
   const int got = ::GetWindowTextA(hwnd_, bytes.data(), n + 1);
@@ -77,7 +90,12 @@ std::wstring Control::Text() const {
   return FromAnsi(bytes);
 }
 
-void Control::SetText(std::wstring_view text) { ::SetWindowTextA(hwnd_, ToAnsi(text).c_str()); }
+void Control::SetText(std::wstring_view text) {
+  if (unicode_)
+    ::SetWindowTextW(hwnd_, std::wstring(text).c_str());
+  else
+    ::SetWindowTextA(hwnd_, ToAnsi(text).c_str());
+}
 
 void Control::Focus() { ::SetFocus(hwnd_); }
 

@@ -40,9 +40,9 @@ class Control : public Window, public EventSource {
 
  protected:
   // A standard control in the UI font; with `takeOver`, its mouse and key messages become
-  // events.
+  // events. A `unicode` control keeps its text in Unicode, whatever the code page.
   void CreateChild(HWND parent, const char* className, std::wstring_view text, DWORD style, DWORD exStyle,
-                   const Rect& r, bool takeOver);
+                   const Rect& r, bool takeOver, bool unicode = false);
   // Mouse and key messages raise their events; the control still handles them as usual.
   bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 

@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "ui/text.h"
@@ -23,6 +24,23 @@ std::wstring EntryText(HWND hwnd, UINT lengthMsg, UINT textMsg, int index) {
 
 
 constexpr double kComboListHeight = 8 * 240;  // room for a few entries of the drop-down list
+
+// Messages after which an edit box may have drawn some of its text itself, outside a paint:
+// typing, selecting, scrolling.
+bool MayDraw(UINT msg, WPARAM wp) {
+  switch (msg) {
+    case WM_PAINT: case WM_CHAR: case WM_KEYDOWN: case WM_IME_CHAR: case WM_IME_COMPOSITION:
+    case WM_IME_ENDCOMPOSITION: case WM_PASTE: case WM_CUT: case WM_CLEAR: case WM_UNDO: case EM_UNDO:
+    case EM_REPLACESEL: case EM_SETSEL: case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
+    case WM_TIMER: case WM_VSCROLL: case WM_HSCROLL: case WM_MOUSEWHEEL: case EM_SCROLL: case EM_LINESCROLL:
+    case EM_SCROLLCARET: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_SIZE:
+      return true;
+    case WM_MOUSEMOVE:
+      return (wp & MK_LBUTTON) != 0;
+    default:
+      return false;
+  }
+}
 
 }  // namespace
 
@@ -66,6 +84,26 @@ int ListBox::RowAt(double x, double y) const {
   return HIWORD(hit) ? Count() : LOWORD(hit);
 }
 
+void ListBox::SetEmptyText(std::wstring text) {
+  if (text == emptyText_) return;
+  emptyText_ = std::move(text);
+  ::InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+bool ListBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+  if (msg != WM_PAINT || emptyText_.empty() || Count() > 0) return Control::OnMessage(msg, wp, lp, result);
+  result = CallPrevious(msg, wp, lp);
+  WindowDc dc(hwnd_);
+  Selection font(dc.Get(), reinterpret_cast<HFONT>(Send(WM_GETFONT)));
+  ::SetBkMode(dc.Get(), TRANSPARENT);
+  ::SetTextColor(dc.Get(), ::GetSysColor(COLOR_GRAYTEXT));
+  RECT r = Client();
+  ::InflateRect(&r, -XToPixels(60), -YToPixels(60));
+  ::DrawTextW(dc.Get(), emptyText_.c_str(), static_cast<int>(emptyText_.size()), &r,
+              DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+  return true;
+}
+
 void ListBox::Notify(unsigned code) {
   if (code == LBN_SELCHANGE) Fire(Event::Click);
   if (code == LBN_DBLCLK) Fire(Event::DblClick);
@@ -100,30 +138,103 @@ int ComboBox::FindExact(std::wstring_view text) const {
 
 void ComboBox::InsertItem(int index, std::wstring_view text) { SendText(CB_INSERTSTRING, index, text); }
 
-void TextBox::Create(HWND parent, const Rect& r, Kind kind) {
+void TextBox::Create(HWND parent, const Rect& r, Kind kind, bool unicode) {
   DWORD style = WS_VISIBLE | WS_TABSTOP;
   if (kind == Kind::MultiLine)
     style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL;
   else
     style |= ES_AUTOHSCROLL;
-  CreateChild(parent, "EDIT", L"", style, WS_EX_CLIENTEDGE, r, true);
+  CreateChild(parent, "EDIT", L"", style, WS_EX_CLIENTEDGE, r, true, unicode);
   ::GetObjectA(DefaultUiFont(), sizeof logFont_, &logFont_);
   // Any installed face may be chosen later, whatever its character set.
   logFont_.lfCharSet = DEFAULT_CHARSET;
   fontSize_ = std::abs(logFont_.lfHeight) * 72.0 / ScreenDpiY();
 }
 
+void TextBox::Notify(unsigned code) {
+  if (code == EN_CHANGE) Fire(Event::Change);
+}
+
 void TextBox::DisableInputMethod() { ::ImmAssociateContext(hwnd_, nullptr); }
 
 bool TextBox::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-  if (msg != WM_CHAR) return Control::OnMessage(msg, wp, lp, result);
-  EventArgs a;
-  a.key = static_cast<int>(wp);
-  Fire(Event::KeyPress, a);
-  if (a.key == static_cast<int>(wp)) return false;
-  // Discarded (0), or replaced by the handler: the box gets the new character instead.
-  result = a.key == 0 ? 0 : CallPrevious(msg, static_cast<WPARAM>(a.key), lp);
+  bool replaced = false;
+  if (msg == WM_CHAR) {
+    EventArgs a;
+    a.key = static_cast<int>(wp);
+    Fire(Event::KeyPress, a);
+    // Discarded (0), or replaced by the handler: the box gets the new character instead.
+    if (a.key == 0) {
+      result = 0;
+      return true;
+    }
+    replaced = a.key != static_cast<int>(wp);
+    wp = static_cast<WPARAM>(a.key);
+  } else {
+    Control::OnMessage(msg, wp, lp, result);
+  }
+  const bool marks = !marked_.empty() && MayDraw(msg, wp);
+  if (!marks && !replaced) return false;
+  result = CallPrevious(msg, wp, lp);
+  if (marks) DrawMarks();
   return true;
+}
+
+void TextBox::SetMarks(std::vector<char32_t> marked, COLORREF tint) {
+  std::sort(marked.begin(), marked.end());
+  if (marked == marked_ && tint == tint_) return;
+  const bool going = !std::includes(marked.begin(), marked.end(), marked_.begin(), marked_.end()) || tint != tint_;
+  marked_ = std::move(marked);
+  tint_ = tint;
+  // Marks that go need the text drawn again; new ones are laid over what is there.
+  if (going)
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
+  else
+    DrawMarks();
+}
+
+void TextBox::DrawMarks() {
+  if (marked_.empty() || !::IsWindowVisible(hwnd_)) return;
+  const std::wstring text = Text();
+  const RECT client = Client();
+  // Measured on a device context of its own: the box's own may keep what is selected into it.
+  const UniqueMemoryDc measure(::CreateCompatibleDC(nullptr));
+  const Selection font(measure.Get(), Font());
+  TEXTMETRICW tm{};
+  ::GetTextMetricsW(measure.Get(), &tm);
+  const int lineHeight = std::max<int>(tm.tmHeight, 1);
+  // The characters of the lines that show, and one line more for a line cut at the bottom.
+  const LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
+  const LRESULT first = Send(EM_LINEINDEX, firstLine);
+  const LRESULT afterLast = Send(EM_LINEINDEX, firstLine + client.bottom / lineHeight + 2);
+  const size_t end = afterLast < 0 ? text.size() : std::min<size_t>(afterLast, text.size());
+  const auto at = [&](size_t i) {
+    const LRESULT p = Send(EM_POSFROMCHAR, i);
+    return POINT{static_cast<short>(LOWORD(p)), static_cast<short>(HIWORD(p))};
+  };
+  WindowDc dc(hwnd_);
+  UniqueBrush tint(::CreateSolidBrush(tint_));
+  Selection brush(dc.Get(), tint.Get());
+  ::IntersectClipRect(dc.Get(), 0, 0, client.right, client.bottom);
+  ::HideCaret(hwnd_);  // the caret is drawn inverted: laid over, it would come back in the tint
+  for (size_t i = first < 0 ? 0 : static_cast<size_t>(first); i < end;) {
+    const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    const size_t units = pair ? 2 : 1;
+    const char32_t c = pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00) : text[i];
+    if (std::binary_search(marked_.begin(), marked_.end(), c)) {
+      const POINT from = at(i), next = at(i + units);
+      int width = next.y == from.y && next.x > from.x ? next.x - from.x : 0;
+      if (width == 0) {  // the last character of its line
+        SIZE size{};
+        ::GetTextExtentPoint32W(measure.Get(), text.data() + i, static_cast<int>(units), &size);
+        width = std::max<int>(size.cx, 1);
+      }
+      // Dest AND pattern: white becomes the tint, black stays black.
+      ::PatBlt(dc.Get(), from.x, from.y, width, lineHeight, 0x00A000C9);
+    }
+    i += units;
+  }
+  ::ShowCaret(hwnd_);
 }
 
 void TextBox::SetFontSize(double points) {

@@ -1,6 +1,7 @@
 #pragma once
 // The standard controls the forms use, each decoding its own notifications.
 #include <string>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/handles.h"
@@ -51,7 +52,15 @@ class ListBox : public Control {
   void SetRedraw(bool on);
   // The row at a point of the list (twips); Count() below the last row.
   int RowAt(double x, double y) const;
+  // What the list says, in grey, while it is empty; nothing when empty.
+  void SetEmptyText(std::wstring text);
   void Notify(unsigned code) override;
+
+ protected:
+  bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+ private:
+  std::wstring emptyText_;
 };
 
 class ComboBox : public Control {
@@ -73,7 +82,9 @@ class ComboBox : public Control {
 class TextBox : public Control {
  public:
   enum class Kind { SingleLine, MultiLine };
-  void Create(HWND parent, const Rect& r, Kind kind);
+  // A `unicode` box keeps every character its user types, pastes or is given.
+  void Create(HWND parent, const Rect& r, Kind kind, bool unicode = false);
+  void Notify(unsigned code) override;
   void SetMaxLength(int chars) { Send(EM_SETLIMITTEXT, chars); }
   void DisableInputMethod();
 
@@ -87,6 +98,15 @@ class TextBox : public Control {
   void SetFontItalic(bool on) { ChangeFont(logFont_.lfItalic, on); }
   void SetFontStrikethru(bool on) { ChangeFont(logFont_.lfStrikeOut, on); }
   void SetFontUnderline(bool on) { ChangeFont(logFont_.lfUnderline, on); }
+
+  // The font the box draws in now.
+  HFONT Font() const { return font_ ? font_.Get() : reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
+
+  // Marks each of these characters of the text with a tint over its cell, however the text
+  // is drawn, scrolled, typed or selected; none when there are none. The tint is laid over
+  // what the box drew (each colour ANDed with it), so black text stays black.
+  void SetMarks(std::vector<char32_t> marked, COLORREF tint);
+  const std::vector<char32_t>& Marks() const { return marked_; }
 
   class FontUpdate {
    public:
@@ -112,7 +132,10 @@ class TextBox : public Control {
     ApplyFont();
   }
   void ApplyFont();
+  void DrawMarks();
 
+  std::vector<char32_t> marked_;  // sorted
+  COLORREF tint_ = 0;
   LOGFONTA logFont_{};
   double fontSize_ = 0;
   UniqueFont font_;

@@ -12,6 +12,7 @@ namespace ui {
 
 enum class Event {
   Click, DblClick, KeyDown, KeyPress, MouseDown, MouseMove, MouseUp, OLEDragDrop, Timer,
+  Change,  // a text field's text changed (typed, pasted, cut)
   LostCapture,  // another window took the mouse away (a message box, Alt+Tab)
   Load, Resize, Unload,  // a form's own
 };

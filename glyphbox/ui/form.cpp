@@ -104,7 +104,7 @@ void Form::ShowModal() {
   ::SetForegroundWindow(others.self);
   MSG msg;
   while (::IsWindow(others.self)) {
-    if (const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0); got <= 0) {
+    if (const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0); got <= 0) {
       if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));  // WM_QUIT is the outer loop's
       break;
     }
@@ -198,24 +198,19 @@ bool Form::PreTranslate(const MSG& msg) {
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && ::GetKeyState(VK_CONTROL) >= 0 &&
       ::GetKeyState(VK_MENU) >= 0)
     return form->TabFromFocus(::GetKeyState(VK_SHIFT) < 0);
-  if (msg.message == WM_SYSCHAR) {
-    // The character arrives in the ANSI code page.
-    const char byte = static_cast<char>(msg.wParam);
-    const std::wstring ch = FromAnsi(std::string_view(&byte, 1));
-    return !ch.empty() && form->AccessKey(ch[0]);
-  }
+  if (msg.message == WM_SYSCHAR) return form->AccessKey(static_cast<wchar_t>(msg.wParam));
   return false;
 }
 
 void Form::Dispatch(const MSG& msg) {
   if (PreTranslate(msg)) return;
   ::TranslateMessage(&msg);
-  ::DispatchMessageA(&msg);
+  ::DispatchMessageW(&msg);
 }
 
 int Form::RunMessageLoop() {
   MSG msg;
-  while (::GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  while (::GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
   return static_cast<int>(msg.wParam);
 }
 

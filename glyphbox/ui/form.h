@@ -69,7 +69,9 @@ class Form : public Window, public EventSource {
 
   // Handles Tab and access keys for whichever form the message belongs to; true when it did.
   static bool PreTranslate(const MSG& msg);
-  // A message of the thread's queue, as every loop of the program handles it.
+  // A message of the thread's queue, as every loop of the program handles it. Every loop
+  // takes its messages as Unicode (GetMessageW, PeekMessageW): a character typed into a
+  // Unicode box reaches it whole; the platform turns it into the code page for the others.
   static void Dispatch(const MSG& msg);
   // The program's message loop, until WM_QUIT; returns its exit code.
   static int RunMessageLoop();

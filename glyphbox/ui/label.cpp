@@ -2,7 +2,6 @@
 
 #include "ui/handles.h"
 #include "ui/panel.h"
-#include "ui/text.h"
 
 namespace ui {
 
@@ -38,9 +37,8 @@ void Label::Move(double left, double top, double width, double height) {
 void Label::FitText() {
   WindowDc screen(nullptr);
   Selection font(screen.Get(), DefaultUiFont());
-  const std::string text = ToAnsi(caption_);
   RECT r{0, 0, 0, 0};
-  ::DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE);
+  ::DrawTextW(screen.Get(), caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_CALCRECT | DT_SINGLELINE);
   Move(rect_.left, rect_.top, XToTwips(r.right), YToTwips(r.bottom));
 }
 
@@ -54,13 +52,13 @@ void Label::Invalidate() const {
 
 void Label::Paint(HDC dc) const {
   RECT r = PixelRect();
-  const std::string text = ToAnsi(caption_);
   Selection font(dc, DefaultUiFont());
   ::SetBkMode(dc, TRANSPARENT);
   ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
   // In another UI font the text may be a little wider than its box: never clip it.
   const UINT format = DT_NOCLIP | DT_SINGLELINE | (align_ == Align::Center ? DT_CENTER : DT_LEFT);
-  ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+  // Drawn in Unicode: a caption may name characters the code page lacks.
+  ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, format);
 }
 
 }  // namespace ui

@@ -14,6 +14,12 @@ void PopupMenu::Append(MenuCommand& command, int index, std::wstring_view captio
   ::AppendMenuA(menu_.Get(), MF_STRING, items_.size(), ToAnsi(caption).c_str());
 }
 
+void PopupMenu::SetChecked(const MenuCommand& command, int index, bool checked) {
+  for (size_t i = 0; i < items_.size(); ++i)
+    if (items_[i].command == &command && items_[i].index == index)
+      ::CheckMenuItem(menu_.Get(), static_cast<UINT>(i + 1), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void PopupMenu::AppendSeparator() { ::AppendMenuA(menu_.Get(), MF_SEPARATOR, 0, nullptr); }
 
 void PopupMenu::Show(HWND owner) {

@@ -18,6 +18,8 @@ class PopupMenu {
   void Create(std::wstring_view caption);
   void Append(MenuCommand& command, int index, std::wstring_view caption);
   void AppendSeparator();
+  // Shows a check mark beside the command's item, or none.
+  void SetChecked(const MenuCommand& command, int index, bool checked);
   HMENU Handle() const { return menu_.Get(); }
   const std::wstring& Caption() const { return caption_; }
   // Opens the menu at the mouse pointer; once an item is chosen, raises its command's Click.

@@ -110,8 +110,20 @@ void Window::TakeOver(HWND hwnd) {
   // Swapped directly rather than through the common controls' subclass chain, which looks
   // itself up in a window property on every message: a trip to the window server under
   // Wine, which made each list-box message about fifteen times dearer.
-  previous_ = reinterpret_cast<WNDPROC>(
-      ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::Proc)));
+  previous_ = SetRoutedProc(&Window::Proc);
+}
+
+// A window keeps its procedure as Unicode or ANSI; read or set the other way, the platform
+// hands out a translating stand-in instead.
+WNDPROC Window::RoutedProc() const {
+  return reinterpret_cast<WNDPROC>(unicode_ ? ::GetWindowLongPtrW(routed_, GWLP_WNDPROC)
+                                            : ::GetWindowLongPtrA(routed_, GWLP_WNDPROC));
+}
+
+WNDPROC Window::SetRoutedProc(WNDPROC proc) const {
+  const auto value = reinterpret_cast<LONG_PTR>(proc);
+  return reinterpret_cast<WNDPROC>(unicode_ ? ::SetWindowLongPtrW(routed_, GWLP_WNDPROC, value)
+                                            : ::SetWindowLongPtrA(routed_, GWLP_WNDPROC, value));
 }
 
 Window::~Window() {
@@ -119,7 +131,7 @@ Window::~Window() {
     // The window outlives its wrapper. Only the last procedure of a chain can step out of
     // it; when another was put on top of ours, the window goes with its wrapper rather than
     // call into it afterwards.
-    if (previous_ && reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(routed_, GWLP_WNDPROC)) != &Window::Proc) {
+    if (previous_ && RoutedProc() != &Window::Proc) {
       ::DestroyWindow(hwnd_);
       return;
     }
@@ -130,8 +142,7 @@ Window::~Window() {
 
 void Window::Detach() {
   ::SetWindowLongPtrA(routed_, GWLP_USERDATA, 0);
-  if (previous_ && reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(routed_, GWLP_WNDPROC)) == &Window::Proc)
-    ::SetWindowLongPtrA(routed_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+  if (previous_ && RoutedProc() == &Window::Proc) SetRoutedProc(previous_);
   if (!previous_) hwnd_ = nullptr;  // one of our own windows: gone with it
   routed_ = nullptr;
 }
@@ -157,7 +168,8 @@ RECT Window::Client() const {
 bool Window::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 LRESULT Window::CallPrevious(UINT msg, WPARAM wp, LPARAM lp) {
-  return previous_ ? ::CallWindowProcA(previous_, routed_, msg, wp, lp) : ::DefWindowProcA(routed_, msg, wp, lp);
+  if (!previous_) return ::DefWindowProcA(routed_, msg, wp, lp);
+  return unicode_ ? ::CallWindowProcW(previous_, routed_, msg, wp, lp) : ::CallWindowProcA(previous_, routed_, msg, wp, lp);
 }
 
 LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -180,8 +192,10 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (handled && msg != WM_NCDESTROY) return result;
   const WNDPROC previous = self->previous_;
+  const bool unicode = self->unicode_;
   if (msg == WM_NCDESTROY) self->Detach();
-  return previous ? ::CallWindowProcA(previous, hwnd, msg, wp, lp) : ::DefWindowProcA(hwnd, msg, wp, lp);
+  if (!previous) return ::DefWindowProcA(hwnd, msg, wp, lp);
+  return unicode ? ::CallWindowProcW(previous, hwnd, msg, wp, lp) : ::CallWindowProcA(previous, hwnd, msg, wp, lp);
 }
 
 }  // namespace ui

@@ -35,7 +35,11 @@ class Window {
   virtual ~Window();
 
   HWND Handle() const { return hwnd_; }
-  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageA(hwnd_, msg, wp, lp); }
+  // Whether the window keeps its text in Unicode: then every message goes to it as such.
+  bool Unicode() const { return unicode_; }
+  LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const {
+    return unicode_ ? ::SendMessageW(hwnd_, msg, wp, lp) : ::SendMessageA(hwnd_, msg, wp, lp);
+  }
   // With a text as the message's parameter, in the ANSI code page.
   LRESULT SendText(UINT msg, WPARAM wp, std::wstring_view text) const;
 
@@ -55,7 +59,9 @@ class Window {
   HWND CreateOwn(ATOM cls, std::wstring_view text, DWORD style, DWORD exStyle, int x, int y, int w, int h,
                  HWND parent);
   // Takes over a standard control's procedure (or that of a window inside it, such as a
-  // combo box's edit field): its messages reach OnMessage first.
+  // combo box's edit field): its messages reach OnMessage first, in Unicode when the wrapper
+  // created its window so (the platform's own answer to IsWindowUnicode differs between
+  // Windows and Wine for the standard controls).
   void TakeOver(HWND hwnd);
   // Puts this wrapper behind a window created elsewhere, without taking over its messages.
   void Adopt(HWND hwnd);
@@ -68,8 +74,13 @@ class Window {
   bool Notified(UINT msg, WPARAM wp, LPARAM lp);
 
   HWND hwnd_ = nullptr;
+  bool unicode_ = false;
 
  private:
+  // The window procedure of the window whose messages come here, as the window takes it.
+  WNDPROC RoutedProc() const;
+  WNDPROC SetRoutedProc(WNDPROC proc) const;
+
   static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
   void Detach();
 

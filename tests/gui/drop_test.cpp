@@ -115,6 +115,8 @@ TEST_F(Drop, UnicodeFilesAreReadAsTheyAreMarkedOrWrittenAndOthersInCodePage932) 
       {"UTF-16 LE, up to its first NUL", std::string("\xFF\xFE" "A\0", 4) + u16le + std::string("\0\0B\0", 4), L"Aあ"},
       {"UTF-16 BE", std::string("\xFE\xFF\0A", 4) + u16be, L"Aあ"},
       {"code page 932", "abc \x82\xA0\x82\xA2", L"abc あい"},
+      {"UTF-8 outside code page 932 and beyond the Basic Multilingual Plane, whole",
+       "ABC \xE3\x81\x8B\xE3\x81\xAA\r\n\xF0\xA0\xAE\xB7 \xE3\x8B\xBF \xF0\x9F\x8D\xA3", L"ABC かな\r\n\U00020BB7 \u32FF \U0001F363"},
       {"UTF-8 cut by the limit inside a character", a + std::string(32797, 'u') + a + "tail", L"あ" + std::wstring(32797, L'u')},
       {"code page 932 cut after a lead byte", std::string(32800, 'c') + "\x82\xA0" "tail", std::wstring(32800, L'c')},
   };

@@ -197,3 +197,42 @@ TEST_F(ListMenu, NothingPlacedOrNothingSelectedLeavesTheClipboardAlone) {
   form->m_List_Copy_Click(2);
   EXPECT_EQ(ClipboardText(form->Handle()), L"before") << "the separator does nothing";
 }
+
+// Narrowed to the faces that hold every character of the preview, the list follows the text
+// as it is pasted and every search, says why it is empty, and the menu on the empty list
+// ends the narrowing.
+TEST_F(ListMenu, NarrowedToThePreviewsCharactersTheListFollowsThemUntilItEnds) {
+  const std::vector<std::wstring> all{L"Gbx Kana", L"Gbx Latin", L"Gbx Sushi"};
+  ASSERT_EQ(Search(*form, L"Gbx [KLS]*"), all);
+  form->m_List_Narrow_Click();
+  EXPECT_TRUE(GetMenuState(form->m_List.Handle(), 5, MF_BYPOSITION) & MF_CHECKED);
+  struct Row {
+    const wchar_t* text;
+    std::vector<std::wstring> listed;
+  };
+  const Row rows[] = {
+      {L"Aa", {L"Gbx Latin"}},
+      {L"かな\r\nの", {L"Gbx Kana"}},
+      {L"\U00020BB7野家 \U0001F363", {L"Gbx Sushi"}},  // two of them through the face's format-12 map
+      {L"\u32FF", {}},
+  };
+  for (const Row& r : rows) {
+    PutOnClipboard(form->Handle(), r.text);
+    form->Text2.Focus();
+    form->Text2.Send(EM_SETSEL, 0, -1);
+    input::PressKeyAndWait('V', &Pump, false, false, true);
+    EXPECT_TRUE(Settle([&] { return Items(form->List1) == r.listed; }, 3000))
+        << testing::PrintToString(std::wstring(r.text)) << " lists " << testing::PrintToString(Items(form->List1));
+  }
+  EXPECT_TRUE(ShowsColour(form->List1.Handle(), form->List1.Client(), GetSysColor(COLOR_GRAYTEXT))) << "it says why";
+  WindowWatcher menu("#32768", nullptr, [](HWND m) { PostMessageW(m, WM_CHAR, L'v', 0); });
+  Click(RowY(0), MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+  ASSERT_TRUE(Settle([&] { return menu.Seen() > 0 && NoMenuShown(); }, 3000)) << "the menu opened on the empty list";
+  EXPECT_EQ(Items(form->List1), all) << "and ended the narrowing";
+
+  form->m_List_Narrow_Click();
+  form->Text2.SetText(L"Aa");
+  EXPECT_EQ(Search(*form, L"Gbx [B-L]*"),
+            (std::vector<std::wstring>{L"Gbx Beta 1", L"Gbx Beta 10", L"Gbx Beta 2", L"Gbx Gamma]", L"Gbx Latin"}))
+      << "a search narrowed";
+}

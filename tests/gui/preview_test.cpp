@@ -5,7 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "paths.h"
 #include "support/files.h"
+#include "support/screenshot.h"
+#include "support/text.h"
 
 class Preview : public WithFonts<ForegroundWindow> {
  protected:
@@ -164,4 +167,68 @@ TEST_F(Preview, ChoosingHundredsOfFontsLeavesOnlyTheCurrentFontAlive) {
   for (HFONT f : seen) alive += GetObjectType(f) == OBJ_FONT;
   EXPECT_EQ(alive, 1) << "of " << seen.size() << " fonts the preview had, only the current one may live";
   EXPECT_EQ(GetObjectType(current), static_cast<DWORD>(OBJ_FONT));
+}
+
+// The text a Japanese user checks a face with: characters outside code page 932 (𠮷, ㋿) and
+// beyond the Basic Multilingual Plane (𠮷, 🍣), and others the platform would borrow.
+const std::wstring kOwnText = L"ABC かな 野家の\r\n\U00020BB7 \u32FF \U0001F363 髙﨑①";
+
+// Previewed in faces that hold different parts of the text, each character the face lacks
+// shows tinted, and the strip names what it lacks; a face that lacks nothing shows neither.
+TEST_F(Preview, WhatAFaceLacksIsMarkedInTheTextAndNamedInTheStrip) {
+  const COLORREF tint = RGB(255, 176, 96);
+  struct Row {
+    const wchar_t* face;
+    std::wstring text;
+    const wchar_t* strip;
+    std::vector<int> marked, clear;  // indexes into the text
+  };
+  const Row rows[] = {
+      {L"Gbx Latin", kOwnText, L"この書体にない文字 11: か な 野 家 の \U00020BB7 \u32FF \U0001F363 …", {4, 7, 12, 15}, {0, 2}},
+      {L"Gbx Kana", kOwnText, L"この書体にない文字 11: A B C 野 家 \U00020BB7 \u32FF \U0001F363 …", {0, 7}, {4, 9}},
+      {L"Gbx Sushi", kOwnText, L"この書体にない文字 10: A B C か な の \u32FF 髙 …", {0, 4, 15}, {7, 12}},
+      {L"Gbx Latin", L"ABC abc", L"", {}, {0, 4}},
+  };
+  for (const Row& r : rows) {
+    form->Text2.SetText(r.text);
+    form->ChangeFont(r.face);
+    const std::string what = testing::PrintToString(std::wstring(r.face));
+    EXPECT_EQ(form->Label3.Caption(), r.strip) << what;
+    EXPECT_EQ(IsWindowVisible(form->pBar.Handle()) != FALSE, r.marked.empty()) << what << ": the strip shows the bar";
+    TEXTMETRICW tm{};
+    HDC dc = GetDC(form->Text2.Handle());
+    HGDIOBJ old = SelectObject(dc, form->Text2.Font());
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, old);
+    ReleaseDC(form->Text2.Handle(), dc);
+    // From a character to the next one, on the line's height.
+    const auto cell = [&](int i) {
+      const auto at = [&](int k) { return static_cast<DWORD>(form->Text2.Send(EM_POSFROMCHAR, k)); };
+      const int next = IS_HIGH_SURROGATE(r.text[i]) ? i + 2 : i + 1;
+      return RECT{LOWORD(at(i)), HIWORD(at(i)), LOWORD(at(next)), HIWORD(at(i)) + tm.tmHeight};
+    };
+    for (const int i : r.marked) EXPECT_TRUE(ShowsColour(form->Text2.Handle(), cell(i), tint)) << what << " marks " << i;
+    for (const int i : r.clear) EXPECT_FALSE(ShowsColour(form->Text2.Handle(), cell(i), tint)) << what << " leaves " << i;
+    // Kept for a look at the marks, once the screen shows what the window drew.
+    const bool marked = !r.marked.empty();
+    EXPECT_TRUE(input::WaitUntil(
+        [&] { return ShowsColour(form->Text2.Handle(), marked ? cell(r.marked[0]) : form->Text2.Client(), tint, true) == marked; },
+        &Pump));
+    const std::string shot = std::string(GBX_ARTIFACTS) + "\\preview-" + ToUtf8(r.face) + (marked ? "" : "-whole") + ".bmp";
+    SaveWindowScreenshot(form->Handle(), shot.c_str());
+  }
+}
+
+// Pasted as a Unicode program copies, and typed as an input method hands its result over.
+TEST_F(Preview, TheTextKeepsEveryCharacterPastedOrTyped) {
+  const std::wstring text = L"\U00020BB7野家 \u32FF \U0001F363";
+  form->ChangeFont(L"Gbx Latin");
+  form->Text2.SetText(L"");
+  form->Text2.Focus();
+  PutOnClipboard(form->Handle(), text);
+  Press('V', true);
+  EXPECT_EQ(form->Text2.Text(), text) << "pasted";
+  input::TypeText(L"\U0001F363\U00020BB7", &Pump);
+  EXPECT_EQ(form->Text2.Text(), text + L"\U0001F363\U00020BB7") << "typed";
+  EXPECT_EQ(form->Label3.Caption(), L"この書体にない文字 5: \U00020BB7 野 家 \u32FF \U0001F363") << "and told while typing";
 }

@@ -154,9 +154,10 @@ TEST_F(MainWindow, TheCaptionsAndMenuItems) {
   for (ui::CheckBox* c : {&form->Check1, &form->Check2, &form->Check3, &form->Check4}) EXPECT_FALSE(c->Checked());
 
   HMENU menu = form->m_List.Handle();
-  ASSERT_EQ(GetMenuItemCount(menu), 4);
-  const wchar_t* expected[] = {L"フォント名をコピー(&C)", L"ファイル名をコピー(&F)", nullptr, L"削除(&D)"};
-  for (int i = 0; i < 4; ++i) {
+  ASSERT_EQ(GetMenuItemCount(menu), 6);
+  const wchar_t* expected[] = {L"フォント名をコピー(&C)", L"ファイル名をコピー(&F)", nullptr, L"削除(&D)", nullptr,
+                               L"プレビューの文字をすべて持つフォントだけ(&V)"};
+  for (int i = 0; i < 6; ++i) {
     MENUITEMINFOA mii{};
     mii.cbSize = sizeof mii;
     mii.fMask = MIIM_FTYPE;

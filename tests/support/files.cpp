@@ -78,6 +78,18 @@ std::wstring ClipboardText(HWND owner) {
   return FromCp932(ToCp932(unicode)) == text ? unicode : L"<CF_TEXT " + text + L" but CF_UNICODETEXT " + unicode + L">";
 }
 
+void PutOnClipboard(HWND owner, std::wstring_view text) {
+  OpenClipboard(owner);
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  auto* to = static_cast<wchar_t*>(GlobalLock(mem));
+  text.copy(to, text.size());
+  to[text.size()] = L'\0';
+  GlobalUnlock(mem);
+  SetClipboardData(CF_UNICODETEXT, mem);
+  CloseClipboard();
+}
+
 void PutOnClipboard(HWND owner, const std::string& bytes) {
   OpenClipboard(owner);
   EmptyClipboard();

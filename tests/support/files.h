@@ -25,3 +25,5 @@ std::string WindowTextBytes(HWND hwnd);
 // its plain text is the same in code page 932; otherwise a text that says how the two differ.
 std::wstring ClipboardText(HWND owner);
 void PutOnClipboard(HWND owner, const std::string& bytes);
+// As a Unicode program copies text: in UTF-16 only.
+void PutOnClipboard(HWND owner, std::wstring_view text);

@@ -33,6 +33,7 @@ const std::vector<TestFontFile>& TestFonts::All() {
   static const std::vector<TestFontFile> all{
       {"gbx-alpha.ttf", L"Gbx Alpha"},    {"gbx-alpha-caps.ttf", L"GBX ALPHA"}, {"gbx-beta1.ttf", L"Gbx Beta 1"},
       {"gbx-beta2.ttf", L"Gbx Beta 2"},   {"gbx-beta10.ttf", L"Gbx Beta 10"},   {"gbx-gamma.ttf", L"Gbx Gamma]"},
+      {"gbx-latin.ttf", L"Gbx Latin"},    {"gbx-kana.ttf", L"Gbx Kana"},        {"gbx-sushi.ttf", L"Gbx Sushi"},
   };
   return all;
 }

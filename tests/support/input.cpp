@@ -86,6 +86,23 @@ void PressKeyAndWait(WORD vk, const std::function<void()>& pump, bool shift, boo
   EXPECT_TRUE(WaitUntil([&] { return t_keyUps >= want; }, pump, 3000)) << "key " << vk << " was never taken";
 }
 
+void TypeText(std::wstring_view text, const std::function<void()>& pump) {
+  Count();
+  std::vector<INPUT> seq;
+  for (const wchar_t unit : text) {
+    for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT in{};
+      in.type = INPUT_KEYBOARD;
+      in.ki.wScan = unit;
+      in.ki.dwFlags = KEYEVENTF_UNICODE | up;
+      seq.push_back(in);
+    }
+  }
+  const int want = t_keyUps + static_cast<int>(text.size());
+  SendInput(static_cast<UINT>(seq.size()), seq.data(), sizeof(INPUT));
+  EXPECT_TRUE(WaitUntil([&] { return t_keyUps >= want; }, pump, 3000)) << "typed text never taken";
+}
+
 namespace {
 
 void SendMove(POINT screen) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string_view>
 
 namespace input {
 
@@ -15,6 +16,10 @@ void PressKey(WORD vk, bool shift = false, bool alt = false, bool ctrl = false);
 // queue: by then its windows have handled the whole key press.
 void PressKeyAndWait(WORD vk, const std::function<void()>& pump, bool shift = false, bool alt = false,
                      bool ctrl = false);
+
+// Types the text as an input method hands over what it composed: one UTF-16 unit after the
+// other, a pair as its two halves; then waits until this thread has taken every release.
+void TypeText(std::wstring_view text, const std::function<void()>& pump);
 
 // Moves the mouse pointer to a point of the screen and waits until it is there and, when a
 // window of this thread lies under it or holds the mouse, until the last move this thread

@@ -7,7 +7,7 @@
 
 void Pump() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return;
@@ -92,6 +92,19 @@ ButtonLook LookOf(HWND surface) {
   return {ScreenPixel(surface, 0, 0),          ScreenPixel(surface, r.right - 1, 0),
           ScreenPixel(surface, 0, r.bottom - 1), ScreenPixel(surface, r.right - 1, r.bottom - 1),
           ScreenPixel(surface, 1, 1),          ScreenPixel(surface, r.right - 2, 1)};
+}
+
+bool ShowsColour(HWND hwnd, const RECT& part, COLORREF colour, bool onScreen) {
+  if (!onScreen) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  POINT origin{0, 0};
+  if (onScreen) ClientToScreen(hwnd, &origin);
+  const HWND from = onScreen ? nullptr : hwnd;
+  HDC dc = GetDC(from);
+  bool seen = false;
+  for (int y = part.top; y < part.bottom && !seen; ++y)
+    for (int x = part.left; x < part.right && !seen; ++x) seen = GetPixel(dc, origin.x + x, origin.y + y) == colour;
+  ReleaseDC(from, dc);
+  return seen;
 }
 
 COLORREF ScreenPixel(HWND hwnd, int x, int y) {

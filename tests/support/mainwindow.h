@@ -35,6 +35,10 @@ LONG PixelsFor(double points);
 
 // A pixel of a window's client area as the screen shows it after a full repaint.
 COLORREF ScreenPixel(HWND hwnd, int x, int y);
+// Whether any pixel of a part of a window's client area shows the colour, after a full
+// repaint; or, `onScreen`, as the screen shows it now (Wine copies windows to the screen a
+// moment after they are drawn).
+bool ShowsColour(HWND hwnd, const RECT& part, COLORREF colour, bool onScreen = false);
 
 // A flat button's look on the screen: its four corner pixels, then the second pixel of its
 // second row and the second-last one, where the inner lines of the etched frame run.
