@@ -1,9 +1,10 @@
 // Glyphbox benchmark: one measurement per run, printed as "name value" lines for run.sh.
 //   bench floor            a fresh process's first EnumFontsA pass, counting only (ms)
 //   bench gather           Form1 loaded, Command1 clicked, until List1 is shown again (ms),
-//                          then searches, 200 previews at 9 and 460 points, a dropped
-//                          file of 6 GB, file-name copies, and memory
+//                          then searches, the narrowing, 200 previews at 9, 72 and 460
+//                          points, a dropped file of 6 GB, file-name copies, and memory
 //   bench previewfloor     the same 200 preview switches on a bare multi-line edit box (ms)
+//   bench narrowfloor      every face selected once and asked for its character map (ms)
 //   bench startup EXE      process start until a visible window titled after it (ms)
 #include "mainwnd/form1.h"
 #include "mainwnd/sampletext.h"
@@ -183,16 +184,17 @@ int PreviewFloor() {
   ReleaseDC(nullptr, screen);
   HWND window = CreateWindowExA(0, "STATIC", "Floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, ui::XToPixels(8175),
                                 ui::YToPixels(5775), nullptr, nullptr, nullptr, nullptr);
-  HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+  // A Unicode box, as the preview is.
+  HWND edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                               WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
                               ui::XToPixels(2595), ui::YToPixels(120), ui::XToPixels(5415), ui::YToPixels(4560),
                               window, nullptr, nullptr, nullptr);
-  SetWindowTextA(edit, ui::ToAnsi(mainwnd::kSampleText).c_str());
+  SetWindowTextW(edit, std::wstring(mainwnd::kSampleText).c_str());
   LOGFONTA lf{};
   GetObjectA(ui::DefaultUiFont(), sizeof lf, &lf);
   lf.lfCharSet = DEFAULT_CHARSET;
   const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  for (const int size : {9, 460}) {
+  for (const int size : {9, 72, 460}) {
     lf.lfHeight = -MulDiv(size, dpi, 72);
     std::vector<double> each;
     HFONT current = nullptr;
@@ -212,6 +214,56 @@ int PreviewFloor() {
   DestroyWindow(window);
   DestroyWindow(list);
   return 0;
+}
+
+// The platform's own cost of the first narrowing: each face the list shows selected into a
+// device context once and asked for its character map, in a process that has selected none
+// of them before (the names are gathered first, not measured).
+int NarrowFloor() {
+  std::vector<std::string> faces;
+  HDC screen = GetDC(nullptr);
+  EnumFontsA(screen, nullptr, [](const LOGFONTA* lf, const TEXTMETRICA*, DWORD, LPARAM p) -> int {
+    reinterpret_cast<std::vector<std::string>*>(p)->push_back(lf->lfFaceName);
+    return 1;
+  }, reinterpret_cast<LPARAM>(&faces));
+  ReleaseDC(nullptr, screen);
+  std::sort(faces.begin(), faces.end());
+  faces.erase(std::unique(faces.begin(), faces.end()), faces.end());
+  HDC dc = CreateCompatibleDC(nullptr);
+  std::vector<char> table;
+  const double start = Now();
+  for (const std::string& face : faces) {
+    LOGFONTA lf{};
+    lf.lfCharSet = DEFAULT_CHARSET;
+    face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    HFONT font = CreateFontIndirectA(&lf);
+    HGDIOBJ old = SelectObject(dc, font);
+    const DWORD size = GetFontData(dc, 0x70616D63, 0, nullptr, 0);
+    if (size != GDI_ERROR) {
+      table.resize(size);
+      GetFontData(dc, 0x70616D63, 0, table.data(), size);
+    }
+    SelectObject(dc, old);
+    DeleteObject(font);
+  }
+  std::printf("narrowfloor_ms %.2f\nfaces %zu\n", Now() - start, faces.size());
+  DeleteDC(dc);
+  return 0;
+}
+
+// The first narrowing after a gather (every listed face's map read), then another with a text
+// every face holds (every face listed again from what was read), and what is kept.
+void Narrow(Form1& form) {
+  double start = Now();
+  form.m_List_Narrow_Click();
+  std::printf("narrow_first_ms %.2f\nnarrow_first_listed %d\n", Now() - start, form.List1.Count());
+  form.Text2.SetText(L"Aa");
+  start = Now();
+  form.ListMatches();
+  std::printf("narrow_again_ms %.2f\nnarrow_again_listed %d\n", Now() - start, form.List1.Count());
+  std::printf("narrow_kept_mb %.2f\n", form.narrowing.Bytes() / 1048576.0);
+  form.m_List_Narrow_Click();
+  form.Text2.SetText(mainwnd::kSampleText);
 }
 
 int Gather() {
@@ -238,8 +290,9 @@ int Gather() {
     std::printf("search_%s_ms %.2f\nfound_%s %d\n", s.name, Now() - start, s.name, form.List1.Count());
   }
   form.EnumFont0(0);
+  Narrow(form);
 
-  for (const int size : {9, 460}) {
+  for (const int size : {9, 72, 460}) {
     form.Text1.SetText(std::to_wstring(size));
     std::vector<double> each;
     for (int i = 0; i < 200 && i < count; ++i) {
@@ -303,6 +356,7 @@ int main(int argc, char** argv) {
   if (mode == "floor") return Floor();
   if (mode == "gather") return Gather();
   if (mode == "previewfloor") return PreviewFloor();
+  if (mode == "narrowfloor") return NarrowFloor();
   if (mode == "startup" && argc > 3) return Startup(argv[2], argv[3]);
   std::fprintf(stderr, "usage: bench floor | gather | previewfloor | startup EXE TITLE\n");
   return 2;

@@ -33,9 +33,10 @@ results="$out/results.md"
   echo "Previews: median over 200 consecutive entries, from the click handler to the repainted preview; their floor: the same faces on a bare multi-line edit box with the same text, from the font change to the repainted box."
   echo "GDI objects: after loading / after a gather / after 20 previews / after 200 previews."
   echo "File names: \"ファイル名をコピー(&F)\" from the command to the clipboard, on a family the rules place, on a face only the platform's files place (a name cut at 31 characters), and on a face nothing places (until the message)."
+  echo "Narrowing: the first after a gather (every face's character map read), against every face selected once and asked for its map in a fresh process (floor); again with a text every face holds (every face listed), against the slower search; what is kept of the maps."
   echo
-  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | minimal with common controls | start-up/that | peak MB | GDI objects | drop 6 GB | file names by the rules | that/floor | by the platform's files (a cut name) | that/rules | unplaced | that/floor |"
-  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
+  echo "| K | floor | gather | gather/floor | search plain | search pattern | search/floor | preview 9 pt (floor) | preview 72 pt (floor) | preview 460 pt (floor) | preview/floor | start-up | minimal window | start-up/minimal | minimal with common controls | start-up/that | peak MB | GDI objects | drop 6 GB | file names by the rules | that/floor | by the platform's files (a cut name) | that/rules | unplaced | that/floor | narrowing first (floor) | that/floor | narrowing again | that/search | maps kept MB |"
+  echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 } >"$results"
 
 for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
@@ -46,8 +47,8 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   /usr/bin/python3 "$root/bench/make_fonts.py" "$k" "$WINEPREFIX/drive_c/windows/Fonts" "$env_dir/fonts.reg"
   wine regedit /S "$(winepath -w "$env_dir/fonts.reg")"
   wine "$bench" floor >/dev/null 2>&1 || true  # let Wine see the new fonts once
-  floor=() gather=() plain=() pattern=() p9=() p460=() f9=() f460=() up=() minimal=() minimalcc=() drop=() peak="" gdi=""
-  rules=() platform=() unplaced=()
+  floor=() gather=() plain=() pattern=() p9=() p72=() p460=() f9=() f72=() f460=() up=() minimal=() minimalcc=() drop=()
+  peak="" gdi="" kept="" rules=() platform=() unplaced=() nfirst=() nagain=() nfloor=()
   for _ in $(seq "$reps"); do
     floor+=("$(wine "$bench" floor 2>/dev/null | value floor_ms)")
     run=$(wine "$bench" gather 2>/dev/null)
@@ -55,7 +56,11 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
     plain+=("$(value search_plain_ms <<<"$run")")
     pattern+=("$(value search_pattern_ms <<<"$run")")
     p9+=("$(value preview9_median_ms <<<"$run")")
+    p72+=("$(value preview72_median_ms <<<"$run")")
     p460+=("$(value preview460_median_ms <<<"$run")")
+    nfirst+=("$(value narrow_first_ms <<<"$run")")
+    nagain+=("$(value narrow_again_ms <<<"$run")")
+    kept=$(value narrow_kept_mb <<<"$run")
     drop+=("$(value drop_6gb_ms <<<"$run")")
     rules+=("$(value copy_rules_ms <<<"$run")")
     platform+=("$(value copy_platform_ms <<<"$run")")
@@ -65,7 +70,9 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
     gdi="$(value gdi_objects_loaded <<<"$run") / $(value gdi_objects_gathered <<<"$run") / $(value gdi_objects_after_20_previews9 <<<"$run") / $(value gdi_objects_after_200_previews9 <<<"$run")"
     run=$(wine "$bench" previewfloor 2>/dev/null)
     f9+=("$(value previewfloor9_median_ms <<<"$run")")
+    f72+=("$(value previewfloor72_median_ms <<<"$run")")
     f460+=("$(value previewfloor460_median_ms <<<"$run")")
+    nfloor+=("$(wine "$bench" narrowfloor 2>/dev/null | value narrowfloor_ms)")
     up+=("$(wine "$bench" startup "$build/glyphbox/Glyphbox.exe" Glyphora 2>/dev/null | value startup_ms)")
     minimal+=("$(wine "$bench" startup "$build/bench/bench_minimal.exe" Minimal 2>/dev/null | value startup_ms)")
     minimalcc+=("$(wine "$bench" startup "$build/bench/bench_minimal_cc.exe" Minimal 2>/dev/null | value startup_ms)")
@@ -75,7 +82,12 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   read -r sm smin < <(printf '%s\n' "${plain[@]}" | stats)
   read -r pm pmin < <(printf '%s\n' "${pattern[@]}" | stats)
   read -r v9 v9min < <(printf '%s\n' "${p9[@]}" | stats)
+  read -r v72 v72min < <(printf '%s\n' "${p72[@]}" | stats)
   read -r v460 v460min < <(printf '%s\n' "${p460[@]}" | stats)
+  read -r w72 _ < <(printf '%s\n' "${f72[@]}" | stats)
+  read -r nf nfmin < <(printf '%s\n' "${nfirst[@]}" | stats)
+  read -r na namin < <(printf '%s\n' "${nagain[@]}" | stats)
+  read -r nw _ < <(printf '%s\n' "${nfloor[@]}" | stats)
   read -r w9 _ < <(printf '%s\n' "${f9[@]}" | stats)
   read -r w460 _ < <(printf '%s\n' "${f460[@]}" | stats)
   read -r um umin < <(printf '%s\n' "${up[@]}" | stats)
@@ -88,8 +100,8 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
   ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
   worst() { awk -v a="$1" -v b="$2" 'BEGIN { print (a > b ? a : b) }'; }
   worst_search=$(worst "$sm" "$pm")
-  worst_preview=$(worst "$(ratio "$v9" "$w9")" "$(ratio "$v460" "$w460")")
-  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $cm ($cmin) | $(ratio "$um" "$cm") | $peak | $gdi | $dm | $cr ($crmin) | $(ratio "$cr" "$fm") | $co ($comin) | $(ratio "$co" "$cr") | $cu ($cumin) | $(ratio "$cu" "$fm") |" >>"$results"
+  worst_preview=$(worst "$(worst "$(ratio "$v9" "$w9")" "$(ratio "$v72" "$w72")")" "$(ratio "$v460" "$w460")")
+  echo "| $k | $fm ($fmin) | $gm ($gmin) | $(ratio "$gm" "$fm") | $sm ($smin) | $pm ($pmin) | $(ratio "$worst_search" "$fm") | $v9 ($w9) | $v72 ($w72) | $v460 ($w460) | $worst_preview | $um ($umin) | $mm ($mmin) | $(ratio "$um" "$mm") | $cm ($cmin) | $(ratio "$um" "$cm") | $peak | $gdi | $dm | $cr ($crmin) | $(ratio "$cr" "$fm") | $co ($comin) | $(ratio "$co" "$cr") | $cu ($cumin) | $(ratio "$cu" "$fm") | $nf ($nw) | $(ratio "$nf" "$nw") | $na ($namin) | $(ratio "$na" "$worst_search") | $kept |" >>"$results"
   wineserver -k 2>/dev/null || true
 done
 cat "$results"

@@ -1,6 +1,7 @@
 #include "catalogue/narrowing.h"
 
 #include "fonts/charmaps.h"
+#include "ui/handles.h"
 
 namespace catalogue {
 
@@ -16,11 +17,11 @@ size_t HashOf(const fonts::CharMap& map) {
 
 }  // namespace
 
-const fonts::CharMap* Narrowing::MapOf(const std::wstring& face) {
+const fonts::CharMap* Narrowing::MapOf(const std::wstring& face, HDC dc) {
   const std::wstring key = Horizontal(face);
   if (const auto it = maps_.find(key); it != maps_.end()) return it->second.get();
   std::shared_ptr<const fonts::CharMap> kept;
-  if (auto map = fonts::CharMapOfFace(key)) {
+  if (auto map = fonts::CharMapOfFace(key, dc)) {
     // The styles and sizes of a family, and many a family, share one map.
     const size_t hash = HashOf(*map);
     for (auto [it, end] = distinct_.equal_range(hash); it != end && !kept; ++it)
@@ -31,11 +32,13 @@ const fonts::CharMap* Narrowing::MapOf(const std::wstring& face) {
 }
 
 std::function<bool(const std::wstring&)> Narrowing::HoldingAll(std::vector<char32_t> chars) {
-  // Each distinct map is checked once for the whole list.
+  // Each distinct map is checked once for the whole list, and every face is read through one
+  // device context.
   auto verdicts = std::make_shared<std::unordered_map<const fonts::CharMap*, bool>>();
-  return [this, chars = std::move(chars), verdicts](const std::wstring& face) {
+  auto dc = std::make_shared<ui::UniqueMemoryDc>(::CreateCompatibleDC(nullptr));
+  return [this, chars = std::move(chars), verdicts, dc](const std::wstring& face) {
     if (chars.empty()) return true;
-    const fonts::CharMap* map = MapOf(face);
+    const fonts::CharMap* map = MapOf(face, dc->Get());
     if (!map) return false;
     const auto [it, added] = verdicts->emplace(map, false);
     if (added) it->second = map->HoldsAll(chars);

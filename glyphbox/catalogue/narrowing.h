@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "fonts/charmap.h"
+#include "ui/win.h"
 
 namespace catalogue {
 
@@ -32,7 +33,7 @@ class Narrowing {
   std::vector<std::wstring> matches;
 
  private:
-  const fonts::CharMap* MapOf(const std::wstring& face);
+  const fonts::CharMap* MapOf(const std::wstring& face, HDC dc);
 
   bool on_ = false;
   // By face name without a vertical-writing "@"; null when the platform gives no map.

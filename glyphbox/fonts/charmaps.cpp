@@ -52,14 +52,14 @@ std::optional<CharMap> CharMapOf(HFONT font) {
   return CharMapOfSelected(selected.Dc());
 }
 
-std::optional<CharMap> CharMapOfFace(std::wstring_view face) {
+std::optional<CharMap> CharMapOfFace(std::wstring_view face, HDC dc) {
   // The list's names came from the platform through the code page: so does this one.
   const std::string name = ui::ToAnsi(face.starts_with(L'@') ? face.substr(1) : face);
   if (name.empty() || name.size() >= LF_FACESIZE) return std::nullopt;
   LOGFONTA wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
   name.copy(wanted.lfFaceName, name.size());
-  const FaceOnDc selected(wanted);
+  const FaceOnDc selected(wanted, dc);
   if (!selected.Selected()) return std::nullopt;
   return CharMapOfSelected(selected.Dc());
 }

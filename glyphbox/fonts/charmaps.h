@@ -13,8 +13,8 @@ namespace fonts {
 std::optional<CharMap> CharMapOf(HFONT font);
 
 // The map of a listed face in its regular style (a vertical-writing "@" face has its
-// horizontal twin's); nothing when the platform stands in another face for it or gives no
-// map.
-std::optional<CharMap> CharMapOfFace(std::wstring_view face);
+// horizontal twin's), selected into `dc` for the while; nothing when the platform stands in
+// another face for it or gives no map.
+std::optional<CharMap> CharMapOfFace(std::wstring_view face, HDC dc);
 
 }  // namespace fonts

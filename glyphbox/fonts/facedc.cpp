@@ -2,10 +2,13 @@
 
 namespace fonts {
 
-FaceOnDc::FaceOnDc(const LOGFONTA& face)
-    : dc_(::CreateCompatibleDC(nullptr)), font_(::CreateFontIndirectA(&face)), selection_(dc_.Get(), font_.Get()) {
+FaceOnDc::FaceOnDc(const LOGFONTA& face, HDC dc)
+    : dc_(dc ? nullptr : ::CreateCompatibleDC(nullptr)),
+      given_(dc),
+      font_(::CreateFontIndirectA(&face)),
+      selection_(Dc(), font_.Get()) {
   char selected[LF_FACESIZE] = {};
-  ::GetTextFaceA(dc_.Get(), LF_FACESIZE, selected);
+  ::GetTextFaceA(Dc(), LF_FACESIZE, selected);
   selected_ = font_ && ::lstrcmpiA(selected, face.lfFaceName) == 0;
 }
 

@@ -203,11 +203,15 @@ void TextBox::DrawMarks() {
   TEXTMETRICW tm{};
   ::GetTextMetricsW(measure.Get(), &tm);
   const int lineHeight = std::max<int>(tm.tmHeight, 1);
-  // The characters of the lines that show, and one line more for a line cut at the bottom.
-  const LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
-  const LRESULT first = Send(EM_LINEINDEX, firstLine);
-  const LRESULT afterLast = Send(EM_LINEINDEX, firstLine + client.bottom / lineHeight + 2);
-  const size_t end = afterLast < 0 ? text.size() : std::min<size_t>(afterLast, text.size());
+  const auto unitsAt = [&](size_t i) {
+    return i + 1 < text.size() && IS_HIGH_SURROGATE(text[i]) && IS_LOW_SURROGATE(text[i + 1]) ? 2 : 1;
+  };
+  const auto marked = [&](size_t i) {
+    const char32_t c = unitsAt(i) == 2 ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00) : text[i];
+    return std::binary_search(marked_.begin(), marked_.end(), c);
+  };
+  // Where the box put a character: each position costs the box a layout lookup, so a run of
+  // marked characters is measured at its two ends only.
   const auto at = [&](size_t i) {
     const LRESULT p = Send(EM_POSFROMCHAR, i);
     return POINT{static_cast<short>(LOWORD(p)), static_cast<short>(HIWORD(p))};
@@ -217,22 +221,30 @@ void TextBox::DrawMarks() {
   Selection brush(dc.Get(), tint.Get());
   ::IntersectClipRect(dc.Get(), 0, 0, client.right, client.bottom);
   ::HideCaret(hwnd_);  // the caret is drawn inverted: laid over, it would come back in the tint
-  for (size_t i = first < 0 ? 0 : static_cast<size_t>(first); i < end;) {
-    const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-    const size_t units = pair ? 2 : 1;
-    const char32_t c = pair ? 0x10000 + ((text[i] - 0xD800) << 10) + (text[i + 1] - 0xDC00) : text[i];
-    if (std::binary_search(marked_.begin(), marked_.end(), c)) {
-      const POINT from = at(i), next = at(i + units);
-      int width = next.y == from.y && next.x > from.x ? next.x - from.x : 0;
-      if (width == 0) {  // the last character of its line
+  // The lines that show, and one more for a line cut at the bottom.
+  const LRESULT firstLine = Send(EM_GETFIRSTVISIBLELINE);
+  for (LRESULT line = firstLine; line <= firstLine + client.bottom / lineHeight + 1; ++line) {
+    const LRESULT start = Send(EM_LINEINDEX, line);
+    if (start < 0) break;
+    const size_t end = std::min<size_t>(start + Send(EM_LINELENGTH, start), text.size());
+    for (size_t i = start; i < end;) {
+      if (!marked(i)) {
+        i += unitsAt(i);
+        continue;
+      }
+      size_t last = i, after = i;
+      while (after < end && marked(after)) after += unitsAt(last = after);
+      const POINT from = at(i), to = at(after);
+      int right = to.x;
+      if (after >= text.size() || to.y != from.y || to.x <= from.x) {  // the run ends its line
         SIZE size{};
-        ::GetTextExtentPoint32W(measure.Get(), text.data() + i, static_cast<int>(units), &size);
-        width = std::max<int>(size.cx, 1);
+        ::GetTextExtentPoint32W(measure.Get(), text.data() + last, unitsAt(last), &size);
+        right = at(last).x + std::max<int>(size.cx, 1);
       }
       // Dest AND pattern: white becomes the tint, black stays black.
-      ::PatBlt(dc.Get(), from.x, from.y, width, lineHeight, 0x00A000C9);
+      ::PatBlt(dc.Get(), from.x, from.y, std::max<int>(right - from.x, 1), lineHeight, 0x00A000C9);
+      i = after;
     }
-    i += units;
   }
   ::ShowCaret(hwnd_);
 }
