@@ -58,9 +58,6 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
     p9+=("$(value preview9_median_ms <<<"$run")")
     p72+=("$(value preview72_median_ms <<<"$run")")
     p460+=("$(value preview460_median_ms <<<"$run")")
-    nfirst+=("$(value narrow_first_ms <<<"$run")")
-    nagain+=("$(value narrow_again_ms <<<"$run")")
-    kept=$(value narrow_kept_mb <<<"$run")
     drop+=("$(value drop_6gb_ms <<<"$run")")
     rules+=("$(value copy_rules_ms <<<"$run")")
     platform+=("$(value copy_platform_ms <<<"$run")")
@@ -68,6 +65,10 @@ for k in ${BENCH_SIZES:-300 1000 5000 20000}; do
     peak=$(value peak_working_set_mb <<<"$run")
     # loaded, gathered, after 20 and after 200 previews
     gdi="$(value gdi_objects_loaded <<<"$run") / $(value gdi_objects_gathered <<<"$run") / $(value gdi_objects_after_20_previews9 <<<"$run") / $(value gdi_objects_after_200_previews9 <<<"$run")"
+    run=$(wine "$bench" narrow 2>/dev/null)
+    nfirst+=("$(value narrow_first_ms <<<"$run")")
+    nagain+=("$(value narrow_again_ms <<<"$run")")
+    kept=$(value narrow_kept_mb <<<"$run")
     run=$(wine "$bench" previewfloor 2>/dev/null)
     f9+=("$(value previewfloor9_median_ms <<<"$run")")
     f72+=("$(value previewfloor72_median_ms <<<"$run")")

@@ -27,12 +27,7 @@ void Form1::EnumFont0(long lType) {
     default:
       break;
   }
-  List1.Clear();
-  List1.SetVisible(false);
-  List1.SetRedraw(false);
-  Command1.SetEnabled(false);
-  pBar.Move(0, pBar.Top(), 15, pBar.Height());
-  ShowProgress();
+  BeginListing();
   // Filled and filtered in one: see GetFont.
   const int lastVertical = mdl_GetFont::GetFont(*this, catalogue::Pattern(strPattern, catalogue::UserLocaleCaseMap()));
   ::MessageBeep(MB_OK);
@@ -46,10 +41,5 @@ void Form1::EnumFont0(long lType) {
   } else if (const int first = catalogue::TopIndexAfterGather(lastVertical, count); first >= 0) {
     List1.SetTopIndex(first);
   }
-  Command1.SetEnabled(true);
-  ShowListed();
-  // Redraw first: the scroll bar the new names need is laid out while the list is still off
-  // the screen, at a fraction of what it costs on a shown list.
-  List1.SetRedraw(true);
-  List1.SetVisible(true);
+  EndListing();
 }

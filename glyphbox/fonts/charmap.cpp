@@ -81,9 +81,13 @@ void ReadSegments(const Bytes& t, RangeList& out) {
         if (missing < last) out.Add(missing + 1, last);
         return;
       }
-      for (uint32_t c = first; c <= last; ++c) {
-        const size_t at = offsets + 2 * i + offset + 2 * (c - start);
-        if (t.Has(at, 2) && t.U16(at) != 0 && static_cast<uint16_t>(t.U16(at) + delta) != 0) out.Add(c, c);
+      // Through the glyph id array: codes whose entry lies past the table have none.
+      const size_t base = offsets + 2 * i + offset;
+      if (!t.Has(base, 2)) return;
+      const uint32_t inTable = static_cast<uint32_t>(std::min<size_t>(last, start + (t.Size() - base) / 2 - 1));
+      for (uint32_t c = first; c <= inTable; ++c) {
+        const uint16_t id = t.U16(base + 2 * (c - start));
+        if (id != 0 && static_cast<uint16_t>(id + delta) != 0) out.Add(c, c);
       }
     };
     uint32_t c = start;

@@ -120,14 +120,9 @@ bool LoadedFamily::Holds(const std::wstring& path) const {
   return false;
 }
 
-std::wstring FileKey(const std::wstring& path) {
-  const ui::UniqueFile file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  if (BY_HANDLE_FILE_INFORMATION info{}; file && ::GetFileInformationByHandle(file.Get(), &info)) {
-    wchar_t id[40];
-    ::wsprintfW(id, L"|%08lx:%08lx%08lx", info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
-    return id;  // no path begins with "|"
-  }
+namespace {
+
+std::wstring FoldedFullPath(const std::wstring& path) {
   std::wstring full(::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
   full.resize(full.empty() ? 0 : ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
   if (full.empty()) full = path;
@@ -137,16 +132,36 @@ std::wstring FileKey(const std::wstring& path) {
   return n > 0 ? upper.substr(0, n) : full;
 }
 
+}  // namespace
+
+std::vector<std::wstring> FileKeys(const std::vector<std::wstring>& paths) {
+  std::vector<std::optional<uint64_t>> sizes;
+  for (const auto& path : paths) sizes.push_back(FileSize(path));
+  std::vector<std::wstring> keys;
+  for (size_t i = 0; i < paths.size(); ++i) {
+    const bool shared = sizes[i] && std::count(sizes.begin(), sizes.end(), sizes[i]) > 1;
+    // Files of different sizes are different files; so is a file and a path where none is.
+    keys.push_back(shared ? FileKey(paths[i]) : FoldedFullPath(paths[i]));
+  }
+  return keys;
+}
+
+std::wstring FileKey(const std::wstring& path) {
+  const ui::UniqueFile file(::CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (BY_HANDLE_FILE_INFORMATION info{}; file && ::GetFileInformationByHandle(file.Get(), &info)) {
+    wchar_t id[40];
+    ::wsprintfW(id, L"|%08lx:%08lx%08lx", info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow);
+    return id;  // no path begins with "|"
+  }
+  return FoldedFullPath(path);
+}
+
 std::optional<uint64_t> FileSize(const std::wstring& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
   if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
   if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
   return uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow;
-}
-
-std::string FileHead(const std::wstring& path) {
-  const ui::UniqueFile file = OpenForReading(path);
-  return file ? FontFileHead(ReadFromFile(file.Get())) : std::string();
 }
 
 bool CarriesFamily(const std::wstring& path, std::wstring_view family) {

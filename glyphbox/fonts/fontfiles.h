@@ -43,12 +43,12 @@ LoadedFamily LoadedFiles(std::wstring_view family);
 // the file's identity (volume and index) where the file exists; else the full path in upper
 // case, as the file system compares names.
 std::wstring FileKey(const std::wstring& path);
+// The same for each of the paths, equal where two name one file. Asking a file for its
+// identity costs far more than sizing it: only files of a size another one has are asked.
+std::vector<std::wstring> FileKeys(const std::vector<std::wstring>& paths);
 
 // The size of the file at the path; nothing when no file stands there.
 std::optional<uint64_t> FileSize(const std::wstring& path);
-
-// The file's head, read from the file; empty when it has none.
-std::string FileHead(const std::wstring& path);
 
 // Whether the file holds a face of that family, in any language its name tables carry.
 bool CarriesFamily(const std::wstring& path, std::wstring_view family);

@@ -124,9 +124,9 @@ FontPlacement PlaceFont(const FontKeys& keys, std::wstring& strFontName, std::ws
 }
 
 std::vector<std::wstring> FileNamesOnce(const FontRegInfo& info, std::wstring_view fontsFolder) {
-  std::vector<std::wstring> keys, names;
-  for (long i = 0; i <= info.lMax; ++i) keys.push_back(FileKey(FontFilePathOf(fontsFolder, info.Entries[i])));
-  for (const size_t i : FirstOfEach(keys)) names.push_back(info.Entries[i].strFileName);
+  std::vector<std::wstring> paths, names;
+  for (long i = 0; i <= info.lMax; ++i) paths.push_back(FontFilePathOf(fontsFolder, info.Entries[i]));
+  for (const size_t i : FirstOfEach(FileKeys(paths))) names.push_back(info.Entries[i].strFileName);
   return names;
 }
 

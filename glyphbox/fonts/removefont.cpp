@@ -69,11 +69,15 @@ bool ReportNotReady(HWND owner, Readiness readiness, const std::vector<std::wstr
 // its faces, or in both keys). A file is known by its identity, however a value spells it;
 // only the files of a moving file's size are asked for theirs.
 void ChooseValuesSharingFiles(FontPlacement& placement, std::wstring_view folder) {
-  std::vector<std::pair<uint64_t, std::wstring>> moving;  // each file's size and identity
+  struct Moving {
+    uint64_t size;
+    std::wstring path, key;  // the key asked for when a file of that size turns up
+  };
+  std::vector<Moving> moving;
   for (size_t i = 0; i < placement.values.size(); ++i) {
     if (!placement.chosen[i]) continue;
-    const std::wstring path = FontFilePathOf(folder, placement.values[i]);
-    if (const auto size = FileSize(path)) moving.emplace_back(*size, FileKey(path));
+    std::wstring path = FontFilePathOf(folder, placement.values[i]);
+    if (const auto size = FileSize(path)) moving.push_back({*size, std::move(path), {}});
   }
   for (size_t i = 0; i < placement.values.size() && !moving.empty(); ++i) {
     if (placement.chosen[i]) continue;
@@ -81,10 +85,11 @@ void ChooseValuesSharingFiles(FontPlacement& placement, std::wstring_view folder
     const auto size = FileSize(path);
     if (!size) continue;
     std::wstring key;
-    for (const auto& [movingSize, movingKey] : moving) {
-      if (movingSize != *size) continue;
+    for (Moving& m : moving) {
+      if (m.size != *size) continue;
       if (key.empty()) key = FileKey(path);
-      placement.chosen[i] = placement.chosen[i] || key == movingKey;
+      if (m.key.empty()) m.key = FileKey(m.path);
+      placement.chosen[i] = placement.chosen[i] || key == m.key;
     }
   }
 }
@@ -128,9 +133,12 @@ bool PutBack(const FontKeys& keys, const FontRegEntry& entry) {
 class Withdrawal {
  public:
   Withdrawal(const FontKeys& keys, const FontRegInfo& info, const std::vector<std::wstring>& paths)
-      : keys_(keys), info_(info), paths_(paths), withdrawn_(paths.size(), 0), deleted_(paths.size(), false) {
-    for (const auto& path : paths) fileKeys_.push_back(FileKey(path));
-  }
+      : keys_(keys),
+        info_(info),
+        paths_(paths),
+        fileKeys_(FileKeys(paths)),
+        withdrawn_(paths.size(), 0),
+        deleted_(paths.size(), false) {}
 
   // Each file once, in the values' order, of those that are there: the shell is given each
   // once, however two values spell it.

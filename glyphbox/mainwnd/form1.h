@@ -2,11 +2,13 @@
 // The main window "Glyphora". The event table in form1.cpp says what reacts to what; each
 // handler below is defined in the file named above it.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogue/narrowing.h"
 #include "flatbutton/tracker.h"
+#include "fonts/charmap.h"
 #include "preview/droptarget.h"
 #include "ui/controls.h"
 #include "ui/form.h"
@@ -72,10 +74,11 @@ class Form1 : public ui::Form {
   // The faces the list keeps: every one, or while narrowed those that hold the preview's
   // characters.
   std::function<bool(const std::wstring& face)> NarrowedTo();
-  // The strip shows the bar while the list fills; once it is filled, an empty narrowed list
-  // says why, and the strip what the previewed face lacks.
-  void ShowProgress();
-  void ShowListed();
+  // While the list fills it is hidden, the gather button taken away and the strip's bar
+  // started; then they come back, an empty narrowed list says why, and the strip what the
+  // previewed face lacks.
+  void BeginListing();
+  void EndListing();
 
   // preview/changefont.cpp: the previewed font, the size box, the style switches.
   void ChangeFont(const std::wstring& strFontName);
@@ -116,6 +119,9 @@ class Form1 : public ui::Form {
   void WireEvents();
 
   bool hooked_ = false;
+  // The previewed font's character map, read once for each font the preview is given.
+  unsigned mappedFont_ = ~0u;  // the preview's font change it was read for
+  std::optional<fonts::CharMap> previewMap_;
   unsigned char barDrag_ = 0;  // 255 while the splitter bar is held
   flatbutton::Tracker aboutButton_{Picture1, Label1, 120, 75};
 };

@@ -34,9 +34,14 @@ void Form1::Text2_Change() {
 }
 
 void Form1::ShowLacking() {
+  // Typing asks on every key: the map is read again only when the preview has a new font.
+  if (Text2.FontChanges() != mappedFont_) {
+    mappedFont_ = Text2.FontChanges();
+    previewMap_ = fonts::CharMapOf(Text2.Font());
+  }
   // A face whose map the platform does not give is not said to lack anything.
-  const auto map = fonts::CharMapOf(Text2.Font());
-  const std::vector<char32_t> lacking = map ? fonts::Lacking(*map, PreviewCharacters()) : std::vector<char32_t>();
+  const std::vector<char32_t> lacking =
+      previewMap_ ? fonts::Lacking(*previewMap_, PreviewCharacters()) : std::vector<char32_t>();
   Text2.SetMarks(lacking, kLackingTint);
   // While a bar runs, the strip is the bar's.
   if (!Command1.Enabled()) return;

@@ -272,6 +272,7 @@ void TextBox::ApplyFont() {
   if (!fresh) return;
   Send(WM_SETFONT, reinterpret_cast<WPARAM>(fresh.Get()), TRUE);
   font_ = std::move(fresh);  // the old font is deleted only after the control let go of it
+  ++fontChanges_;
 }
 
 }  // namespace ui

@@ -99,8 +99,9 @@ class TextBox : public Control {
   void SetFontStrikethru(bool on) { ChangeFont(logFont_.lfStrikeOut, on); }
   void SetFontUnderline(bool on) { ChangeFont(logFont_.lfUnderline, on); }
 
-  // The font the box draws in now.
+  // The font the box draws in now, and how often it was given a new one.
   HFONT Font() const { return font_ ? font_.Get() : reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
+  unsigned FontChanges() const { return fontChanges_; }
 
   // Marks each of these characters of the text with a tint over its cell, however the text
   // is drawn, scrolled, typed or selected; none when there are none. The tint is laid over
@@ -139,6 +140,7 @@ class TextBox : public Control {
   LOGFONTA logFont_{};
   double fontSize_ = 0;
   UniqueFont font_;
+  unsigned fontChanges_ = 0;
   int batch_ = 0;
   bool dirty_ = false;
 };

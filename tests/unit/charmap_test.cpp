@@ -6,16 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "support/fontbytes.h"
+
 using fonts::CharMap;
 using fonts::ReadCharMap;
 
 namespace {
-
-std::string Be(uint32_t v, int bytes) {
-  std::string s;
-  for (int i = bytes - 1; i >= 0; --i) s += static_cast<char>(v >> (8 * i));
-  return s;
-}
 
 struct Segment {
   uint16_t start, end, delta, rangeOffset;

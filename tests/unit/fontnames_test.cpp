@@ -13,12 +13,6 @@ using mdl_RemoveFont::FontFileHead;
 
 namespace {
 
-std::string Be(uint32_t v, int bytes) {
-  std::string s;
-  for (int i = bytes - 1; i >= 0; --i) s += static_cast<char>(v >> (8 * i));
-  return s;
-}
-
 // A name table with a family name (Windows, UTF-16) in each of the given languages.
 std::string NameTable(const std::vector<std::pair<uint16_t, std::u16string>>& names) {
   std::string records, strings;
